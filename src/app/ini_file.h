@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// General routines for small INI-style text files: one item per line, lines ended by
+// CR (an LF right after the CR belongs to the line end), section headers "[name]",
+// entries "key=value". They know nothing of start.ini.
+namespace modGrille {
+
+// Value of `key` in `section` of `file`: the text after the first "=" of the first line,
+// from the section header on, whose first `compareLength` characters (0: the key's length)
+// equal the key's. Empty on any failure; the file is always closed again.
+QString LireIni(const QString &section, const QString &key, const QString &file,
+                qint16 compareLength = 0);
+
+// Appends one line and CR LF to `file`, creating it if needed: `keyOrHeader` unchanged
+// when it starts with "[", else "key=value" (a whole number is written without a decimal
+// point). A failed attempt is tried once more; returns false when that one fails too.
+bool EcrireIni(const QString &keyOrHeader, const QString &file, const QVariant &value = {});
+
+} // namespace modGrille

@@ -1,0 +1,61 @@
+#include "app/startup_language.h"
+
+#include "app/ini_file.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cmath>
+
+namespace modGrille {
+
+namespace {
+
+bool isSpace(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// A plain decimal number: spaces or tabs around it, an optional sign, digits with an
+// optional decimal point and fraction (at least one digit in all). Returns the number
+// without its surrounding blanks, or an empty text when `text` is not such a number.
+QString plainNumber(const QString &text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isSpace(text[first]))
+        ++first;
+    while (last > first && isSpace(text[last - 1]))
+        --last;
+    qsizetype i = first;
+    if (i < last && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < last; ++i) {
+        if (text[i] >= u'0' && text[i] <= u'9')
+            ++digits;
+        else if (text[i] == u'.' && !point)
+            point = true;
+        else
+            return {};
+    }
+    return digits > 0 ? text.mid(first, last - first) : QString();
+}
+
+} // namespace
+
+float LangueDemarrage(const QString &iniPath) {
+    if (!QFileInfo(iniPath).isFile())
+        return 0.0f;
+    const QString number =
+        plainNumber(LireIni(QStringLiteral("LastOpen"), QStringLiteral("Language"), iniPath, 0));
+    if (number.isEmpty())
+        return 0.0f;
+    bool ok = false;
+    const float language = QLocale::c().toFloat(number, &ok);
+    // Only the five catalogue languages; anything else would caption every menu with "".
+    if (ok && language >= 1.0f && language <= 5.0f && std::trunc(language) == language)
+        return language;
+    return 0.0f;
+}
+
+} // namespace modGrille

@@ -1,0 +1,6 @@
+#include "dialogs/frmInfo.h"
+
+frmInfo::frmInfo(QWidget *parent)
+    : QDialog(parent)
+{
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// The About box.
+class frmInfo : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmInfo(QWidget *parent);
+};

@@ -1,0 +1,145 @@
+#include "game_window/cell_edit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QRegularExpressionValidator>
+
+using modGrille::Couleur;
+
+namespace {
+QColor rgb(Couleur colour, const QPalette &system)
+{
+    switch (colour) {
+    case Couleur::Cyan:
+        return QColor(0x00, 0xFF, 0xFF);
+    case Couleur::Vert:
+        return QColor(0x00, 0xFF, 0x00);
+    case Couleur::Rouge:
+        return QColor(0xFF, 0x00, 0x00);
+    case Couleur::TexteFenetre:
+        return system.color(QPalette::Active, QPalette::Text);
+    case Couleur::FondFenetre:
+        break;
+    }
+    return system.color(QPalette::Active, QPalette::Base);
+}
+} // namespace
+
+CellEdit::CellEdit(int index, CellEvents &events, QWidget *parent)
+    : QLineEdit(parent)
+    , m_index(index)
+    , m_events(events)
+{
+    setObjectName(QStringLiteral("txtCh_%1").arg(index));
+    setAlignment(Qt::AlignCenter);
+    setEnabled(false);
+    // Paste, drops, input methods and the context menu would bypass the key handler.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(false);
+    setDragEnabled(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Last line of defence: whatever reaches the text through editing is one digit or none.
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9]?")), this));
+    applyColours();
+}
+
+void CellEdit::setBackColor(Couleur colour)
+{
+    m_back = colour;
+    applyColours();
+}
+
+void CellEdit::setForeColor(Couleur colour)
+{
+    m_fore = colour;
+    applyColours();
+}
+
+void CellEdit::applyColours()
+{
+    const QPalette system = QApplication::palette(this);
+    QPalette pal = system;
+    // The background shows in every state: it tells givens, solved and corrected cells
+    // apart on a locked board. A locked cell keeps the system's disabled text colour.
+    pal.setColor(QPalette::All, QPalette::Base, rgb(m_back, system));
+    const QColor text = rgb(m_fore, system);
+    pal.setColor(QPalette::Active, QPalette::Text, text);
+    pal.setColor(QPalette::Inactive, QPalette::Text, text);
+    pal.setColor(QPalette::Disabled, QPalette::Text, system.color(QPalette::Disabled, QPalette::Text));
+    setPalette(pal);
+}
+
+void CellEdit::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange)
+        applyColours();
+}
+
+int CellEdit::characterCode(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return -1;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty())
+        return -1;
+    return text.at(0).unicode();
+}
+
+void CellEdit::keyPressEvent(QKeyEvent *event)
+{
+    const int code = characterCode(*event);
+    if (code < 0) {
+        // Keys without a character keep their ordinary effect, except those that would
+        // put foreign text into the cell.
+        if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Undo)
+            || event->matches(QKeySequence::Redo)) {
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    int keyAscii = code;
+    m_events.txtCh_KeyPress(m_index, keyAscii);
+    event->accept();
+    if (keyAscii == 8 && code == 8) {
+        QLineEdit::keyPressEvent(event); // Backspace deletes the digit before the caret
+        return;
+    }
+    if (keyAscii != 0)
+        insert(QString(QChar(char16_t(keyAscii))));
+}
+
+void CellEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    m_events.txtCh_GotFocus(m_index);
+}
+
+void CellEdit::mousePressEvent(QMouseEvent *event)
+{
+    m_events.txtCh_MouseDown(m_index, event->button());
+    // The middle button would paste the X selection.
+    if (event->button() != Qt::MiddleButton && isEnabled())
+        QLineEdit::mousePressEvent(event);
+    else
+        event->accept();
+}
+
+void CellEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void CellEdit::inputMethodEvent(QInputMethodEvent *event) { event->accept(); }

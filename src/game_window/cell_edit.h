@@ -1,0 +1,53 @@
+#pragma once
+
+#include "puzzle/board.h"
+
+#include <QLineEdit>
+
+// What a cell reports to its window: every character typed (with its character code,
+// which the handler may set to 0 to swallow the key), the focus it receives and the
+// mouse presses on it.
+class CellEvents {
+public:
+    virtual void txtCh_KeyPress(int index, int &keyAscii) = 0;
+    virtual void txtCh_GotFocus(int index) = 0;
+    virtual void txtCh_MouseDown(int index, Qt::MouseButton button) = 0;
+
+protected:
+    ~CellEvents() = default;
+};
+
+// One cell of the board: a single-line text box whose every editing path ends in
+// nothing or one digit 1-9, and which keeps showing its background colour when locked.
+class CellEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    CellEdit(int index, CellEvents &events, QWidget *parent);
+
+    int index() const { return m_index; }
+    modGrille::Couleur backColor() const { return m_back; }
+    modGrille::Couleur foreColor() const { return m_fore; }
+    void setBackColor(modGrille::Couleur colour);
+    void setForeColor(modGrille::Couleur colour);
+
+    // The character code a key press delivers to the key handler, or -1 for keys that
+    // produce none (Delete, arrows, Tab, function keys, ...), which keep their
+    // ordinary effect.
+    static int characterCode(const QKeyEvent &event);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void applyColours();
+
+    int m_index;
+    CellEvents &m_events;
+    modGrille::Couleur m_back = modGrille::Couleur::FondFenetre;
+    modGrille::Couleur m_fore = modGrille::Couleur::TexteFenetre;
+};

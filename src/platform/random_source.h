@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <random>
+
+namespace platform {
+
+// Source of the game's random draws.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // A whole number drawn uniformly from 0 to n - 1 (n > 0).
+    virtual int below(int n) = 0;
+};
+
+// A generator with a known seed: the same seed gives the same draws.
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(quint64 seed) : m_engine(seed) {}
+    int below(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(m_engine); }
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+// The run's one generator, seeded once from the system's entropy source.
+RandomSource &Generateur();
+
+} // namespace platform

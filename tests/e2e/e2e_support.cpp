@@ -1,0 +1,148 @@
+#include "e2e_support.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPixmap>
+#include <QScreen>
+#include <QThread>
+
+#include <functional>
+
+namespace {
+QString iniPath() { return Game::folder() + QStringLiteral("/start.ini"); }
+
+std::optional<QByteArray> readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+void writeFile(const QString &path, const std::optional<QByteArray> &contents)
+{
+    QFile::remove(path);
+    if (!contents)
+        return;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(*contents);
+}
+} // namespace
+
+Game::Game() = default;
+
+Game::~Game()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    if (m_iniTouched)
+        writeFile(iniPath(), m_savedIni);
+}
+
+QString Game::folder() { return QFileInfo(QStringLiteral(VEXORO_GAME)).absolutePath(); }
+
+void Game::setStartIni(const std::optional<QByteArray> &contents)
+{
+    if (!m_iniTouched) {
+        m_savedIni = readFile(iniPath());
+        m_iniTouched = true;
+    }
+    writeFile(iniPath(), contents);
+}
+
+QString Game::xdotool(const QStringList &args, bool *ok)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), args);
+    const bool finished = process.waitForFinished(10000);
+    if (!finished)
+        process.kill();
+    if (ok)
+        *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+bool Game::start(int timeoutMs)
+{
+    if (!m_iniTouched)
+        setStartIni(std::nullopt);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_process.setProcessEnvironment(env);
+    m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+    m_process.start(QStringLiteral(VEXORO_GAME), {});
+    if (!m_process.waitForStarted(5000))
+        return false;
+    const QString pid = QString::number(m_process.processId());
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        const QString ids = xdotool({"search", "--onlyvisible", "--pid", pid, "--name", "ve \\| xo"});
+        if (!ids.isEmpty()) {
+            m_windowId = ids.split(QLatin1Char('\n')).constFirst();
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+QRect Game::geometry() const
+{
+    const QStringList lines =
+        xdotool({"getwindowgeometry", "--shell", m_windowId}).split(QLatin1Char('\n'));
+    QHash<QString, int> values;
+    for (const QString &line : lines) {
+        const auto parts = line.split(QLatin1Char('='));
+        if (parts.size() == 2)
+            values.insert(parts[0], parts[1].toInt());
+    }
+    return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT"));
+}
+
+QRect Game::clientArea() const
+{
+    // The client area is the window's bottom 409 x 365 pixels, below the menu bar.
+    const QRect window = geometry();
+    return QRect(window.left(), window.bottom() + 1 - 365, 409, 365);
+}
+
+bool Game::key(const QString &keys)
+{
+    bool ok = false;
+    xdotool({"windowfocus", "--sync", m_windowId}, &ok);
+    xdotool({"key", "--delay", "30", keys}, &ok);
+    QThread::msleep(100);
+    return ok;
+}
+
+QImage Game::screenshot() const
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+}
+
+bool Game::waitForScreen(const std::function<bool(const QImage &)> &predicate, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    do {
+        if (predicate(screenshot()))
+            return true;
+        QThread::msleep(100);
+    } while (!deadline.hasExpired());
+    return false;
+}
+
+std::optional<int> Game::waitForExit(int timeoutMs)
+{
+    if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(timeoutMs))
+        return std::nullopt;
+    if (m_process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return m_process.exitCode();
+}

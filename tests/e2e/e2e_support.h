@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// Drives the real game on the test's X display: starts it from its build folder, finds
+// its window by title, types with xdotool and reads the screen.
+class Game {
+public:
+    Game();
+    ~Game();
+    Game(const Game &) = delete;
+    Game &operator=(const Game &) = delete;
+
+    // The program's folder, where start.ini lives.
+    static QString folder();
+    // Replaces start.ini beside the program (empty optional: no file) for this test;
+    // the folder's own file, if any, is put back when the Game ends.
+    void setStartIni(const std::optional<QByteArray> &contents);
+
+    // Starts the program and waits up to `timeoutMs` for its window.
+    bool start(int timeoutMs = 10000);
+    QString windowId() const { return m_windowId; }
+    // The window's rectangle on the screen, and its client area below the menu bar.
+    QRect geometry() const;
+    QRect clientArea() const;
+
+    // xdotool key names, e.g. "F2", "alt+p", "space". Focuses the window first.
+    bool key(const QString &keys);
+    QImage screenshot() const;
+    // Waits for the program to end; its exit status, or nullopt when it is still running.
+    std::optional<int> waitForExit(int timeoutMs = 5000);
+
+    // Runs xdotool with `args`; its standard output, trimmed.
+    static QString xdotool(const QStringList &args, bool *ok = nullptr);
+    // Waits until `predicate` holds, polling the screen; false on timeout.
+    bool waitForScreen(const std::function<bool(const QImage &)> &predicate, int timeoutMs = 5000);
+
+private:
+    QProcess m_process;
+    QString m_windowId;
+    std::optional<QByteArray> m_savedIni;
+    bool m_iniTouched = false;
+};
