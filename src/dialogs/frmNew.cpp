@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 using modLangue::Traduction;
 
@@ -56,9 +57,13 @@ frmNew::frmNew(frmMain &main)
 
 void frmNew::Form_Load()
 {
-    cmbChoix->clear();
-    for (qint16 entree = modLangue::LevelBeginner; entree <= modLangue::LevelExpert; ++entree)
-        cmbChoix->addItem(Traduction(entree));
+    {
+        // Filling the list is not a choice of the player's: NiveauCourant must survive it.
+        const QSignalBlocker quiet(cmbChoix);
+        cmbChoix->clear();
+        for (qint16 entree = modLangue::LevelBeginner; entree <= modLangue::LevelExpert; ++entree)
+            cmbChoix->addItem(Traduction(entree));
+    }
     cmbChoix->setCurrentIndex(modGrille::NiveauCourant);
     Label1->setText(Traduction(modLangue::LabelDifficulty));
     cmdUndo->setText(Traduction(modLangue::ButtonCancel));

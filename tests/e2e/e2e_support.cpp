@@ -122,6 +122,14 @@ bool Game::key(const QString &keys)
     return ok;
 }
 
+bool Game::keyToFocus(const QString &keys)
+{
+    bool ok = false;
+    xdotool({"key", "--delay", "30", keys}, &ok);
+    QThread::msleep(100);
+    return ok;
+}
+
 QImage Game::screenshot() const
 {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();

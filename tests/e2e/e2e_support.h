@@ -32,6 +32,8 @@ public:
 
     // xdotool key names, e.g. "F2", "alt+p", "space". Focuses the window first.
     bool key(const QString &keys);
+    // Types into whatever window has the focus (a dialog the game opened).
+    bool keyToFocus(const QString &keys);
     QImage screenshot() const;
     // Waits for the program to end; its exit status, or nullopt when it is still running.
     std::optional<int> waitForExit(int timeoutMs = 5000);
