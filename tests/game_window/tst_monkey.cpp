@@ -1,0 +1,101 @@
+// Thousands of random keys, clicks and commands on a real window. After every one, each
+// cell holds nothing or one digit 1-9, and during a game every locked cell shows its
+// solution digit. Replay a failure with VEXORO_MONKEY_SEED=<the printed seed>.
+#include "game_fixture.h"
+
+#include <QAbstractButton>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include <random>
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+private slots:
+    void randomPlayKeepsTheBoardSound()
+    {
+        const quint64 seed = qEnvironmentVariableIsSet("VEXORO_MONKEY_SEED")
+                                 ? qEnvironmentVariable("VEXORO_MONKEY_SEED").toULongLong()
+                                 : 20261206;
+        qInfo("monkey seed: %llu", seed);
+        std::mt19937_64 rng(seed);
+        auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+
+        QTemporaryDir folder; // the language chooser rewrites start.ini here
+        QVERIFY(folder.isValid());
+        GameFixture game;
+        QVERIFY(game.active);
+        platform::setAppPathForTests(folder.path());
+        platform::setPopupHandler([&](QMenu &menu, const QPoint &) {
+            return pick(2) ? menu.actions().value(0) : nullptr;
+        });
+        platform::setModalHandler([&](QDialog &dialog) {
+            if (auto *dlg = qobject_cast<frmNew *>(&dialog)) {
+                dlg->cmbChoix->setCurrentIndex(pick(10) == 0 ? -1 : pick(6));
+                dlg->chkAssist->setChecked(pick(2));
+                QTest::mouseClick(pick(4) ? dlg->cmdOK : dlg->cmdUndo, Qt::LeftButton);
+                if (dlg->isVisible()) // refused an empty selection
+                    QTest::mouseClick(dlg->cmdUndo, Qt::LeftButton);
+                return;
+            }
+            QList<QAbstractButton *> buttons = dialog.findChildren<QAbstractButton *>();
+            if (!buttons.isEmpty() && pick(4))
+                buttons[pick(int(buttons.size()))]->click();
+        });
+
+        const Qt::Key others[] = {Qt::Key_A, Qt::Key_0, Qt::Key_Space, Qt::Key_Return,
+                                  Qt::Key_Escape, Qt::Key_Left, Qt::Key_Home, Qt::Key_End};
+        constexpr int Events = 10000;
+        for (int n = 0; n < Events; ++n) {
+            QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                         : game.window.get();
+            const int kind = pick(100);
+            QString what;
+            if (kind < 40) {
+                QTest::keyClick(focus, char('1' + pick(9)));
+                what = QStringLiteral("digit");
+            } else if (kind < 50) {
+                QTest::keyClick(focus, others[pick(std::size(others))]);
+                what = QStringLiteral("other key");
+            } else if (kind < 56) {
+                QTest::keyClick(focus, Qt::Key_Backspace);
+                what = QStringLiteral("Backspace");
+            } else if (kind < 60) {
+                QTest::keyClick(focus, Qt::Key_Delete);
+                what = QStringLiteral("Delete");
+            } else if (kind < 70) {
+                QTest::keyClick(focus, Qt::Key_Tab);
+                what = QStringLiteral("Tab");
+            } else if (kind < 94) {
+                const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
+                                                   Qt::MiddleButton};
+                QTest::mouseClick(game.cell(pick(81)), buttons[pick(4)]);
+                what = QStringLiteral("click");
+            } else if (kind < 97) {
+                QTest::keyClick(game.window.get(), Qt::Key_F2);
+                what = QStringLiteral("F2");
+            } else if (kind < 99) {
+                QTest::keyClick(game.window.get(), Qt::Key_F4);
+                what = QStringLiteral("F4");
+            } else {
+                game.window->Language->trigger();
+                what = QStringLiteral("language");
+            }
+            for (int i = 0; i < modGrille::NombreCases; ++i) {
+                const QString text = game.cell(i)->text();
+                const bool oneDigit = text.size() == 1 && text[0] >= u'1' && text[0] <= u'9';
+                if (!text.isEmpty() && !oneDigit)
+                    QFAIL(qPrintable(QStringLiteral("event %1 (%2): cell %3 holds \"%4\"")
+                                         .arg(n).arg(what).arg(i).arg(text)));
+                if (modGrille::NumGrille != 0 && !game.cell(i)->isEnabled()
+                    && text != QString::number(game.solution(i)))
+                    QFAIL(qPrintable(QStringLiteral("event %1 (%2): locked cell %3 shows \"%4\"")
+                                         .arg(n).arg(what).arg(i).arg(text)));
+            }
+        }
+        QVERIFY(modGrille::NumGrille != 0); // the run did play games
+    }
+};
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"
