@@ -5,13 +5,13 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vexoro"));
 
     // The language chosen last, from start.ini beside the program.
-    modLangue::NumLangue = modGrille::LangueDemarrage(platform::CheminProgramme(QStringLiteral("start.ini")));
+    modLangue::NumLangue =
+        modGrille::LangueDemarrage(platform::CheminReglages(QStringLiteral("start.ini")));
 
     frmMain window;
     window.show();

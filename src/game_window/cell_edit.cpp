@@ -34,13 +34,39 @@ CellEdit::CellEdit(int index, CellEvents &events, QWidget *parent)
     setAlignment(Qt::AlignCenter);
     setEnabled(false);
     // Paste, drops, input methods and the context menu would bypass the key handler.
-    setContextMenuPolicy(Qt::PreventContextMenu);
+    // The toolkit's context menu is replaced by the game's own popup (contextMenuEvent).
     setAcceptDrops(false);
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     // Last line of defence: whatever reaches the text through editing is one digit or none.
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9]?")), this));
+    setAccessibleName(QStringLiteral("Row %1, column %2").arg(index / 9 + 1).arg(index % 9 + 1));
+    connect(this, &QLineEdit::textChanged, this, &CellEdit::updateAccessibleState);
     applyColours();
+}
+
+QString CellEdit::etat() const
+{
+    switch (m_back) {
+    case Couleur::Cyan:
+        return QStringLiteral("given");
+    case Couleur::Vert:
+        return QStringLiteral("solved");
+    case Couleur::Rouge:
+        return QStringLiteral("wrong");
+    default:
+        break;
+    }
+    if (text().isEmpty())
+        return QStringLiteral("empty");
+    return m_fore == Couleur::Rouge ? QStringLiteral("wrong") : QStringLiteral("entered");
+}
+
+void CellEdit::updateAccessibleState()
+{
+    const QString description = etat();
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
 }
 
 void CellEdit::setBackColor(Couleur colour)
@@ -67,6 +93,7 @@ void CellEdit::applyColours()
     pal.setColor(QPalette::Inactive, QPalette::Text, text);
     pal.setColor(QPalette::Disabled, QPalette::Text, system.color(QPalette::Disabled, QPalette::Text));
     setPalette(pal);
+    updateAccessibleState();
 }
 
 void CellEdit::changeEvent(QEvent *event)
@@ -74,6 +101,8 @@ void CellEdit::changeEvent(QEvent *event)
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange)
         applyColours();
+    else if (event->type() == QEvent::EnabledChange)
+        updateAccessibleState();
 }
 
 int CellEdit::characterCode(const QKeyEvent &event)
@@ -96,6 +125,12 @@ void CellEdit::keyPressEvent(QKeyEvent *event)
 {
     const int code = characterCode(*event);
     if (code < 0) {
+        if (event->key() == Qt::Key_Menu
+            || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+            event->accept();
+            m_events.txtCh_ContextKey(m_index);
+            return;
+        }
         // Keys without a character keep their ordinary effect, except those that would
         // put foreign text into the cell.
         if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Undo)
@@ -143,3 +178,12 @@ void CellEdit::mouseReleaseEvent(QMouseEvent *event)
 }
 
 void CellEdit::inputMethodEvent(QInputMethodEvent *event) { event->accept(); }
+
+void CellEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A right click does nothing; the keyboard's menu key offers what a left click on the
+    // current cell offers.
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        m_events.txtCh_ContextKey(m_index);
+}

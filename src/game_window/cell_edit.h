@@ -12,6 +12,8 @@ public:
     virtual void txtCh_KeyPress(int index, int &keyAscii) = 0;
     virtual void txtCh_GotFocus(int index) = 0;
     virtual void txtCh_MouseDown(int index, Qt::MouseButton button) = 0;
+    // The keyboard's menu key or Shift+F10: asks for the cell's popup without a mouse.
+    virtual void txtCh_ContextKey(int index) = 0;
 
 protected:
     ~CellEvents() = default;
@@ -35,16 +37,21 @@ public:
     // ordinary effect.
     static int characterCode(const QKeyEvent &event);
 
+    // What a screen reader says of the cell's state: given, empty, entered, solved, wrong.
+    QString etat() const;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     void applyColours();
+    void updateAccessibleState();
 
     int m_index;
     CellEvents &m_events;

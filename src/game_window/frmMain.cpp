@@ -227,6 +227,14 @@ void frmMain::txtCh_MouseDown(int index, Qt::MouseButton button)
         CaseCourante = qint16(index);
 }
 
+void frmMain::txtCh_ContextKey(int index)
+{
+    if (modGrille::SansAssistance || !txtCh[index]->isEnabled())
+        return;
+    CaseCourante = qint16(index);
+    platform::PopupMenu(*mnuAide, txtCh[index]->mapToGlobal(txtCh[index]->rect().center()));
+}
+
 bool frmMain::Termine() const { return modGrille::Termine(m_board); }
 bool frmMain::Complet() const { return modGrille::Complet(m_board); }
 bool frmMain::CasesJustes() { return modGrille::CasesJustes(m_board, modGrille::NumGrille); }

@@ -68,6 +68,7 @@ private:
     void txtCh_KeyPress(int index, int &keyAscii) override;
     void txtCh_GotFocus(int index) override;
     void txtCh_MouseDown(int index, Qt::MouseButton button) override;
+    void txtCh_ContextKey(int index) override;
 
     CellBoard m_board{txtCh};
     QHash<QString, QAction *> m_captioned; // menus and items ChangeLangue captions

@@ -209,7 +209,6 @@ private slots:
         const QString text = m_game->cell(i)->text();
         QVERIFY2(text.isEmpty() || (text.size() == 1 && text[0] >= u'1' && text[0] <= u'9'),
                  qPrintable(text));
-        QCOMPARE(m_game->cell(i)->contextMenuPolicy(), Qt::PreventContextMenu);
         QVERIFY(!m_game->cell(i)->acceptDrops());
     }
 
@@ -283,6 +282,29 @@ private slots:
         QCOMPARE(m_game->cell(i)->backColor(), Couleur::Vert);
         QCOMPARE(m_game->cell(i)->foreColor(), Couleur::TexteFenetre);
         QVERIFY(!m_game->cell(i)->isEnabled());
+    }
+
+    void menuKeyOffersThePopupFromTheKeyboard_data()
+    {
+        QTest::addColumn<bool>("assistance");
+        QTest::newRow("with assistance") << true;
+        QTest::newRow("without assistance") << false;
+    }
+    void menuKeyOffersThePopupFromTheKeyboard()
+    {
+        QFETCH(bool, assistance);
+        m_game->startGame(0, assistance);
+        int popups = 0;
+        platform::setPopupHandler([&](QMenu &menu, const QPoint &) {
+            ++popups;
+            return menu.actions().value(0);
+        });
+        const int i = m_game->openCells().last();
+        m_game->typeKey(i, Qt::Key_Menu);
+        QCOMPARE(popups, assistance ? 1 : 0);
+        QCOMPARE(m_game->cell(i)->isEnabled(), !assistance);
+        if (assistance)
+            QCOMPARE(m_game->cell(i)->text(), QString(QLatin1Char(m_game->right(i))));
     }
 
     void noPopupWithoutAssistance()
