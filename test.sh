@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install_deps.sh cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core \
-    xvfb xauth xdotool x11-utils python3
+    xvfb xauth xdotool x11-utils python3 desktop-file-utils appstream util-linux
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DVEXORO_SANITIZE=ON -DVEXORO_WERROR=ON >/dev/null

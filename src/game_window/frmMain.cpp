@@ -8,6 +8,7 @@
 #include "lang/menu_captions.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "platform/pictures.h"
 #include "platform/popup.h"
 #include "puzzle/board_tests.h"
 #include "puzzle/cell_entry.h"
@@ -94,7 +95,7 @@ void frmMain::createControls(QWidget *client)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(600, 480, 5040, 4320));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/vexoro.jpg")));
+    Image1->setPixmap(platform::ChargerImage(QStringLiteral(":/images/vexoro.jpg"), *this));
 
     lblNiveau = new QLabel(client);
     lblNiveau->setObjectName(QStringLiteral("lblNiveau"));

@@ -75,6 +75,7 @@ bool Game::start(int timeoutMs)
         setStartIni(std::nullopt);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(m_scale));
     m_process.setProcessEnvironment(env);
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     m_process.start(QStringLiteral(VEXORO_GAME), {});
@@ -108,9 +109,23 @@ QRect Game::geometry() const
 
 QRect Game::clientArea() const
 {
-    // The client area is the window's bottom 409 x 365 pixels, below the menu bar.
+    // The client area is the window's bottom 409 x 365 logical pixels, below the menu bar.
     const QRect window = geometry();
-    return QRect(window.left(), window.bottom() + 1 - 365, 409, 365);
+    const QSize size(409 * m_scale, 365 * m_scale);
+    return QRect(QPoint(window.left(), window.bottom() + 1 - size.height()), size);
+}
+
+int Game::cellsOfColour(const QImage &shot, const QColor &colour) const
+{
+    const int lefts[] = {120, 720, 1320, 2040, 2640, 3240, 3960, 4560, 5160};
+    const int tops[] = {240, 720, 1200, 1800, 2280, 2760, 3360, 3840, 4320};
+    const QPoint frame = clientArea().topLeft() + QPoint(8, 8) * m_scale;
+    int count = 0;
+    for (int i = 0; i < 81; ++i) {
+        const QPoint cell = frame + QPoint(lefts[i % 9] / 15, tops[i / 9] / 15) * m_scale;
+        count += shot.pixelColor(cell + QPoint(5, 16) * m_scale) == colour;
+    }
+    return count;
 }
 
 bool Game::key(const QString &keys)

@@ -23,10 +23,15 @@ public:
     // the folder's own file, if any, is put back when the Game ends.
     void setStartIni(const std::optional<QByteArray> &contents);
 
+    // Runs the program with QT_SCALE_FACTOR=`scale` (logical pixels become `scale` pixels).
+    void setScale(int scale) { m_scale = scale; }
+    int scale() const { return m_scale; }
+
     // Starts the program and waits up to `timeoutMs` for its window.
     bool start(int timeoutMs = 10000);
     QString windowId() const { return m_windowId; }
-    // The window's rectangle on the screen, and its client area below the menu bar.
+    // The window's rectangle on the screen, and its client area below the menu bar
+    // (in screen pixels).
     QRect geometry() const;
     QRect clientArea() const;
 
@@ -40,6 +45,9 @@ public:
 
     // Runs xdotool with `args`; its standard output, trimmed.
     static QString xdotool(const QStringList &args, bool *ok = nullptr);
+    // Counts the board's cells whose background, sampled inside the cell beside its digit,
+    // is `colour`.
+    int cellsOfColour(const QImage &shot, const QColor &colour) const;
     // Waits until `predicate` holds, polling the screen; false on timeout.
     bool waitForScreen(const std::function<bool(const QImage &)> &predicate, int timeoutMs = 5000);
 
@@ -47,5 +55,6 @@ private:
     QProcess m_process;
     QString m_windowId;
     std::optional<QByteArray> m_savedIni;
+    int m_scale = 1;
     bool m_iniTouched = false;
 };

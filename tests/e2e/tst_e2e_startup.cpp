@@ -22,7 +22,7 @@ private slots:
         QVERIFY2(game.start(), "no window titled '  ve | xo | ro' within 10 s");
         QCOMPARE(Game::xdotool({"getwindowname", game.windowId()}), QStringLiteral("ve | xo | ro"));
         const QRect client = game.clientArea();
-        QCOMPARE(game.geometry().size().width(), 409);
+        QCOMPARE(game.geometry().width(), 409);
         // The opening picture is shown: the middle of its area is not the window's plain grey.
         const QImage shot = game.screenshot();
         const QColor background = shot.pixelColor(client.topLeft() + QPoint(4, 4));
