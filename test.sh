@@ -4,9 +4,17 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install_deps.sh cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core \
-    xvfb xauth xdotool x11-utils python3 desktop-file-utils appstream util-linux
+    xvfb xauth xdotool x11-utils python3 desktop-file-utils appstream util-linux \
+    clang libclang-rt-14-dev
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DVEXORO_SANITIZE=ON -DVEXORO_WERROR=ON >/dev/null
 cmake --build build-test -j "$(nproc)"
+
+# The settings reader under libFuzzer, when clang's fuzzer runtime is there (whole runs only).
+if [ $# -eq 0 ] && command -v clang++ >/dev/null 2>&1 \
+    && dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q 'install ok installed'; then
+    tools/run_fuzzer.sh
+fi
+
 ctest --test-dir build-test --output-on-failure -j "$(nproc)" "$@"

@@ -1,6 +1,122 @@
 #include "dialogs/frmInfo.h"
 
+#include "game_window/twips.h"
+#include "lang/catalogue.h"
+#include "platform/pictures.h"
+#include "platform/web_link.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+
+using modLangue::Traduction;
+
+namespace {
+constexpr QRgb grisClair = qRgb(0xC0, 0xC0, 0xC0);
+constexpr QRgb prune = qRgb(0x40, 0x00, 0x40);
+
+QLabel *label(const char *name, QWidget *parent, const QRect &rect) {
+    auto *l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(rect);
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+void colorer(QWidget *widget, QPalette::ColorRole role, QRgb couleur) {
+    QPalette couleurs = widget->palette();
+    couleurs.setColor(role, QColor(couleur));
+    widget->setPalette(couleurs);
+}
+
+QFont police(const QWidget *widget, qreal points) {
+    QFont f = widget->font();
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    return f;
+}
+} // namespace
+
 frmInfo::frmInfo(QWidget *parent)
-    : QDialog(parent)
-{
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint) {
+    setObjectName(QStringLiteral("frmInfo"));
+    resize(twips(6300), twips(4830));
+
+    // Creation order is the tab order: the OK button is the only control that takes focus.
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twipsRect(4680, 3720, 1335, 375));
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(120, 0, 6135, 1455));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1->setAutoFillBackground(true);
+    colorer(Frame1, QPalette::Window, grisClair);
+
+    Image1 = label("Image1", Frame1, twipsRect(360, 360, 780, 795));
+    Image1->setPixmap(platform::ChargerImage(QStringLiteral(":/images/emblem.png"), *this));
+    Image2 = label("Image2", Frame1, twipsRect(2040, 240, 2190, 420));
+    Image2->setPixmap(platform::ChargerImage(QStringLiteral(":/images/name.png"), *this));
+
+    lblLien = label("lblLien", Frame1, twipsRect(1920, 1080, 2775, 255));
+    lblLien->setText(QLatin1String(AdressePageWeb));
+    lblLien->setAutoFillBackground(true);
+    colorer(lblLien, QPalette::Window, grisClair);
+    QFont souligne = police(lblLien, 8.25);
+    souligne.setUnderline(true);
+    lblLien->setFont(souligne);
+    lblLien->setCursor(Qt::PointingHandCursor);
+    lblLien->setAccessibleName(lblLien->text());
+    lblLien->setAccessibleDescription(QStringLiteral("Opens the game's web page in your browser"));
+    lblLien->installEventFilter(this);
+
+    Label4 = label("Label4", this, twipsRect(120, 3480, 2175, 375));
+    Label4->setFont(police(Label4, 12));
+    Label3 = label("Label3", this, twipsRect(2400, 3480, 1935, 855));
+    Label3->setFont(police(Label3, 9.75));
+    Label3->setWordWrap(true);
+    colorer(Label3, QPalette::WindowText, prune);
+
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    Form_Load();
+    cmdOK->setFocus();
+}
+
+void frmInfo::Form_Load() {
+    Label4->setText(Traduction(modLangue::LabelShortcuts));
+    Label3->setText(Traduction(modLangue::TextShortcuts));
+}
+
+void frmInfo::lblLien_Click() {
+    platform::OuvrirPageWeb(lblLien->text());
+    // The box closes whatever happened.
+    accept();
+}
+
+bool frmInfo::eventFilter(QObject *watched, QEvent *event) {
+    // A click: the left button released over the label it was pressed on.
+    if (watched == lblLien && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            lblLien->rect().contains(mouse->position().toPoint())) {
+            lblLien_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmInfo::keyPressEvent(QKeyEvent *event) {
+    // Escape would close the box: it closes by its OK button or its link.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -2,9 +2,34 @@
 
 #include <QDialog>
 
-// The About box.
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+
+// The address of the program's web page, as the link shows it: host and path, no scheme.
+inline constexpr auto AdressePageWeb = "www.example.org/vexoro/";
+
+// The About box: the program's emblem and name, the link to its web page and the legend of
+// the function keys in the current language. It closes with OK or by the link.
 class frmInfo : public QDialog {
     Q_OBJECT
 public:
     explicit frmInfo(QWidget *parent);
+
+    QFrame *Frame1 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Image2 = nullptr;
+    QLabel *lblLien = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label3 = nullptr;
+    QPushButton *cmdOK = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void Form_Load();
+    void lblLien_Click();
 };

@@ -39,6 +39,7 @@ frmNew::frmNew(frmMain &main)
     cmbChoix = new QComboBox(this);
     cmbChoix->setObjectName(QStringLiteral("cmbChoix"));
     cmbChoix->setGeometry(twipsRect(1800, 240, 1815, 315));
+    Label1->setBuddy(cmbChoix); // screen readers name the list by its label
     chkAssist = new QCheckBox(QStringLiteral("Activer l'assistance"), this);
     chkAssist->setObjectName(QStringLiteral("chkAssist"));
     chkAssist->setGeometry(twipsRect(240, 600, 3255, 255));

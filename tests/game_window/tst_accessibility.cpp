@@ -14,6 +14,18 @@ QString accessible(QObject *object, QAccessible::Text what)
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
     return iface ? iface->text(what) : QStringLiteral("<no interface>");
 }
+
+// The name a screen reader gives a control: that of the label it is labelled by, if any
+// (a list's own name is its current item), else its own.
+QString spokenName(QObject *object)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    if (!iface)
+        return QStringLiteral("<no interface>");
+    const auto labels = iface->relations(QAccessible::Label);
+    return labels.isEmpty() ? iface->text(QAccessible::Name)
+                            : labels.first().first->text(QAccessible::Name);
+}
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -82,6 +94,38 @@ private slots:
         QAccessibleInterface *file = QAccessible::queryAccessibleInterface(m_game->window->mnuFichier);
         QVERIFY(file);
         QCOMPARE(file->child(0)->text(QAccessible::Name), QStringLiteral("Nouveau"));
+    }
+
+    void dialogControlsAreNamed_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("names"); // objectName=accessible name
+        QTest::newRow("new game") << "mnuNew"
+                                  << QStringList{"cmdOK=OK", "cmdUndo=Cancel", "cmbChoix=Difficulty",
+                                                 "chkAssist=Activate the assistance"};
+        QTest::newRow("language chooser")
+            << "Language"
+            << QStringList{"cmdLangue_0=English", "cmdLangue_1=Français", "cmdLangue_2=Deutsch",
+                           "cmdLangue_3=Italiano", "cmdLangue_4=Spanish"};
+        QTest::newRow("about box") << "mnuInfo"
+                                   << QStringList{"cmdOK=OK", "lblLien=www.example.org/vexoro/"};
+    }
+    void dialogControlsAreNamed()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, names);
+        QStringList actual;
+        platform::setModalHandler([&](QDialog &dialog) {
+            for (const QString &pair : names) {
+                const QString name = pair.section(QLatin1Char('='), 0, 0);
+                QWidget *control = dialog.findChild<QWidget *>(name);
+                actual << name + QLatin1Char('=')
+                              + (control ? spokenName(control) : QString());
+            }
+            dialog.reject();
+        });
+        QVERIFY(triggerAction(*m_game->window, command.toLatin1().constData()));
+        QCOMPARE(actual, names);
     }
 
 private:

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Rewriting the settings file that remembers the language.
+namespace modGrille {
+
+// Replaces the file at `iniPath` by the two lines "[LastOpen]" and "Language=<numLangue>",
+// CR LF after each. The lines go through EcrireIni into a fresh file of our own beside it,
+// which is then renamed over `iniPath`: at every moment the file is either the old one or
+// the new one. Fresh files left behind by an earlier, interrupted rewrite are removed
+// first. Returns false, with the old file untouched, when the new one cannot be written
+// or put in place.
+bool EcrireLangue(const QString &iniPath, float numLangue);
+
+// True when `name` is the name of one of the fresh files made for `iniFileName`:
+// "<iniFileName>.<six letters or digits>.tmp".
+bool EstFichierProvisoire(const QString &iniFileName, const QString &name);
+
+// How old a fresh file must be before it counts as left behind rather than being written
+// right now by another running copy of the program.
+inline constexpr int AgeProvisoireAbandonne = 10 * 60; // seconds
+
+} // namespace modGrille

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace platform {
+
+// Where the desktop keeps its settings and programs, as the XDG base-directory variables
+// give it. An empty field takes the freedesktop default; relative folders are ignored.
+struct XdgEnvironment {
+    QString home;                // HOME
+    QString configHome;          // XDG_CONFIG_HOME, default $HOME/.config
+    QStringList configDirs;      // XDG_CONFIG_DIRS, default /etc/xdg
+    QString dataHome;            // XDG_DATA_HOME, default $HOME/.local/share
+    QStringList dataDirs;        // XDG_DATA_DIRS, default /usr/local/share, /usr/share
+    QStringList currentDesktops; // XDG_CURRENT_DESKTOP
+    QStringList path;            // PATH, where a program named without a folder is found
+
+    // The variables of this process.
+    static XdgEnvironment fromProcess();
+};
+
+// The environment the lookups use: the process's own unless a test has set another.
+XdgEnvironment CurrentXdgEnvironment();
+void setXdgEnvironmentForTests(std::optional<XdgEnvironment> environment);
+
+// The MIME type a document's name extension gives it ("text/html" for .htm and .html, in
+// any case); empty when the name says nothing.
+QString MimeTypeOfFile(const QString &document);
+
+// The program that the first word of a desktop entry's Exec value names, with its quoting
+// undone; empty when there is none.
+QString ExecProgram(const QString &exec);
+
+// The full path of the program the desktop opens `document` with by default, found by the
+// freedesktop rules: the mimeapps.list files in precedence order ([Default Applications],
+// then [Added Associations], minus [Removed Associations]), then the installed desktop
+// entries that list the type. Empty when `document` is not an existing file or no usable
+// program is associated with its type.
+QString FindExecutable(const QString &document, const XdgEnvironment &environment);
+
+} // namespace platform

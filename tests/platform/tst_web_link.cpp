@@ -1,0 +1,266 @@
+// The web link: looking the browser up through the temporary document, starting it with the
+// address, remembering it, and the messages when that fails. The browser is a script that
+// records its arguments, registered for HTML in a desktop of its own.
+#include "platform/browser_launch.h"
+#include "platform/unprivileged_run.h"
+#include "platform/web_link.h"
+#include "platform/xdg_fixture.h"
+#include "support/test_platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+const QString adresse = QStringLiteral("www.example.org/vexoro/");
+const QByteArray ligneDocument = "\"<HTML> <\\HTML>\"\r\n";
+
+QByteArray octets(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList contenu(const QString &folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+} // namespace
+
+class TestWebLink : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        m_platform = std::make_unique<TestPlatform>();
+        m_xdg = std::make_unique<XdgFixture>();
+        m_programme = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_xdg->isValid() && m_programme->isValid());
+        platform::CheminNavigateur.clear();
+        platform::setAppPathForTests(m_programme->path());
+        platform::setXdgEnvironmentForTests(m_xdg->environment());
+    }
+    void cleanup() {
+        platform::CheminNavigateur.clear();
+        platform::setLookupHandler({});
+        platform::setLaunchHandler({});
+        platform::setXdgEnvironmentForTests(std::nullopt);
+        m_programme.reset();
+        m_xdg.reset();
+        m_platform.reset();
+    }
+
+    void browserGetsTheAddressAsItsOneArgument_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("the program's page") << adresse;
+        QTest::newRow("blanks and shell characters")
+            << QStringLiteral("www.example.org/a b;$(touch injected)`touch injected`");
+    }
+    void browserGetsTheAddressAsItsOneArgument() {
+        QFETCH(QString, address);
+        QVERIFY(enregistrerNavigateur());
+
+        platform::OuvrirPageWeb(address);
+        QTRY_COMPARE(octets(record()), address.toUtf8() + '\n');
+        QCOMPARE(platform::CheminNavigateur, navigateur());
+        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(!QFileInfo::exists(m_xdg->path(QStringLiteral("injected"))));
+        QVERIFY(!QFileInfo::exists(m_programme->filePath(QStringLiteral("injected"))));
+    }
+
+    void documentHoldsItsOneLineDuringTheLookup() {
+        QString seen;
+        QByteArray bytes;
+        platform::setLookupHandler([&](const QString &document) {
+            seen = document;
+            bytes = octets(document);
+            return QString();
+        });
+        platform::OuvrirPageWeb(adresse);
+        QCOMPARE(seen, m_programme->filePath(QStringLiteral("temphtm.HTM")));
+        QCOMPARE(bytes, ligneDocument);
+    }
+
+    void noDocumentRemainsAfterTheLookup_data() {
+        QTest::addColumn<bool>("registered");
+        QTest::newRow("browser found") << true;
+        QTest::newRow("no browser") << false;
+    }
+    void noDocumentRemainsAfterTheLookup() {
+        QFETCH(bool, registered);
+        if (registered)
+            QVERIFY(enregistrerNavigateur());
+        platform::OuvrirPageWeb(adresse);
+        QCOMPARE(platform::CheminNavigateur.isEmpty(), !registered);
+        QCOMPARE(contenu(m_programme->path()), QStringList());
+    }
+
+    void laterClickSkipsTheLookup() {
+        QVERIFY(enregistrerNavigateur());
+        int lookups = 0;
+        platform::setLookupHandler([&](const QString &document) {
+            ++lookups;
+            return platform::FindExecutable(document, m_xdg->environment());
+        });
+        platform::OuvrirPageWeb(adresse);
+        QTRY_COMPARE(octets(record()), adresse.toUtf8() + '\n');
+
+        // Neither the registration nor a free name for the document is needed any more.
+        QVERIFY(QFile::remove(m_xdg->path(QStringLiteral("config/mimeapps.list"))));
+        QVERIFY(QDir().mkdir(m_programme->filePath(QStringLiteral("temphtm.HTM"))));
+        platform::OuvrirPageWeb(adresse);
+        QTRY_COMPARE(octets(record()), adresse.toUtf8() + '\n' + adresse.toUtf8() + '\n');
+        QCOMPARE(lookups, 1);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    // A failed lookup used to show "Browser Not Found" twice in a row.
+    void failedLookupWarnsOnce() {
+        platform::OuvrirPageWeb(adresse);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text, QStringLiteral("Could not find associated Browser"));
+        QCOMPARE(m_platform->messages[0].title, QStringLiteral("Browser Not Found"));
+        QCOMPARE(m_platform->messages[0].style, int(platform::vbExclamation));
+        QVERIFY(platform::CheminNavigateur.isEmpty());
+
+        // Nothing is remembered: the next click looks again.
+        QVERIFY(enregistrerNavigateur());
+        platform::OuvrirPageWeb(adresse);
+        QTRY_COMPARE(octets(record()), adresse.toUtf8() + '\n');
+        QCOMPARE(m_platform->messages.size(), 1);
+    }
+
+    void browserThatCannotStart_data() {
+        QTest::addColumn<bool>("removedAfterLookup");
+        QTest::newRow("interpreter missing") << false;
+        QTest::newRow("removed after it was found") << true;
+    }
+    void browserThatCannotStart() {
+        QFETCH(bool, removedAfterLookup);
+        if (removedAfterLookup) {
+            QVERIFY(enregistrerNavigateur());
+            platform::setLookupHandler([&](const QString &document) {
+                const QString found = platform::FindExecutable(document, m_xdg->environment());
+                QFile::remove(navigateur());
+                return found;
+            });
+        } else {
+            QVERIFY(m_xdg->write(QStringLiteral("bin/fake-browser"), "#!/nonexistent/interpreter\n",
+                                 0755));
+            QVERIFY(enregistrerEntree());
+        }
+
+        platform::OuvrirPageWeb(adresse);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text, QStringLiteral("Web Page not Opened"));
+        QCOMPARE(m_platform->messages[0].title, QStringLiteral("URL Failed"));
+        QCOMPARE(m_platform->messages[0].style, int(platform::vbExclamation));
+        QCOMPARE(platform::CheminNavigateur, navigateur());
+    }
+
+    // The document was opened for output by its fixed name: a link planted under that name
+    // made the program write through it, and the deletion removed whatever was there.
+    void plantedDocumentNameIsLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to a file") << "link";
+        QTest::newRow("dangling link") << "dangling";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("file") << "file";
+    }
+    void plantedDocumentNameIsLeftAlone() {
+        QFETCH(QString, kind);
+        QVERIFY(enregistrerNavigateur());
+        const QString planted = m_programme->filePath(QStringLiteral("temphtm.HTM"));
+        const QString target = m_xdg->path(QStringLiteral("victim"));
+        if (kind == QLatin1String("link") || kind == QLatin1String("file"))
+            QVERIFY(m_xdg->write(QStringLiteral("victim"), "precious"));
+        if (kind == QLatin1String("link") || kind == QLatin1String("dangling"))
+            QVERIFY(QFile::link(target, planted));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(planted));
+        else
+            QVERIFY(QFile::copy(target, planted));
+
+        platform::OuvrirPageWeb(adresse);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].title, QStringLiteral("Browser Not Found"));
+        QVERIFY(platform::CheminNavigateur.isEmpty());
+        QTest::qWait(200);
+        QVERIFY(!QFileInfo::exists(record()));
+
+        if (kind == QLatin1String("link")) {
+            QCOMPARE(QFileInfo(planted).symLinkTarget(), target);
+            QCOMPARE(octets(target), QByteArray("precious"));
+        } else if (kind == QLatin1String("dangling")) {
+            QVERIFY(QFileInfo(planted).isSymLink());
+            QVERIFY(!QFileInfo::exists(target));
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QFileInfo(planted).isDir());
+        } else {
+            QCOMPARE(octets(planted), QByteArray("precious"));
+        }
+    }
+
+    void unwritableFoldersFindNoBrowser() {
+        RUN_AS_UNPRIVILEGED_USER();
+        QVERIFY(enregistrerNavigateur());
+        unprivileged::DossierLectureSeule dossier;
+        QVERIFY2(dossier.verrouiller(), "the folder cannot be made read-only");
+        platform::setAppPathForTests(dossier.path());
+        // The configuration folder, the fallback, cannot be created either.
+        const unprivileged::VariableTemporaire config("XDG_CONFIG_HOME",
+                                                      dossier.filePath(QStringLiteral("config")));
+
+        platform::OuvrirPageWeb(adresse);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].title, QStringLiteral("Browser Not Found"));
+        QVERIFY(platform::CheminNavigateur.isEmpty());
+        QTest::qWait(200);
+        QVERIFY(!QFileInfo::exists(record()));
+    }
+
+    void readOnlyProgramFolderLooksUpInTheConfigurationFolder() {
+        RUN_AS_UNPRIVILEGED_USER();
+        QVERIFY(enregistrerNavigateur());
+        unprivileged::DossierLectureSeule dossier;
+        QVERIFY2(dossier.verrouiller(), "the folder cannot be made read-only");
+        platform::setAppPathForTests(dossier.path());
+        QTemporaryDir home;
+        const unprivileged::VariableTemporaire config("XDG_CONFIG_HOME", home.path());
+        QString seen;
+        platform::setLookupHandler([&](const QString &document) {
+            seen = document;
+            return platform::FindExecutable(document, m_xdg->environment());
+        });
+
+        platform::OuvrirPageWeb(adresse);
+        QTRY_COMPARE(octets(record()), adresse.toUtf8() + '\n');
+        QCOMPARE(seen, home.filePath(QStringLiteral("vexoro/temphtm.HTM")));
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(contenu(home.filePath(QStringLiteral("vexoro"))), QStringList());
+    }
+
+private:
+    QString navigateur() const { return m_xdg->path(QStringLiteral("bin/fake-browser")); }
+    QString record() const { return m_xdg->path(QStringLiteral("record.txt")); }
+
+    bool enregistrerEntree() const {
+        return m_xdg->writeBrowserEntry(QStringLiteral("data/applications/fake.desktop"),
+                                        "fake-browser %u") &&
+               m_xdg->write(QStringLiteral("config/mimeapps.list"),
+                            "[Default Applications]\ntext/html=fake.desktop\n");
+    }
+    bool enregistrerNavigateur() const {
+        return m_xdg->writeRecordingProgram(QStringLiteral("bin/fake-browser"), record()) &&
+               enregistrerEntree();
+    }
+
+    std::unique_ptr<TestPlatform> m_platform;
+    std::unique_ptr<XdgFixture> m_xdg;
+    std::unique_ptr<QTemporaryDir> m_programme;
+};
+
+QTEST_GUILESS_MAIN(TestWebLink)
+#include "tst_web_link.moc"

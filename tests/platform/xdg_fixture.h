@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/browser_lookup.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+// A desktop of its own inside a temporary folder: home, XDG folders and a bin folder on the
+// PATH, so that lookups never see the machine's real associations.
+class XdgFixture {
+public:
+    XdgFixture() {
+        for (const char *dir : {"home", "config", "etc", "data/applications", "share1/applications",
+                                "share2/applications", "bin"})
+            QDir().mkpath(m_dir.filePath(QLatin1String(dir)));
+    }
+
+    bool isValid() const { return m_dir.isValid(); }
+    QString path(const QString &relative = {}) const {
+        return relative.isEmpty() ? m_dir.path() : m_dir.filePath(relative);
+    }
+
+    platform::XdgEnvironment environment() const {
+        platform::XdgEnvironment env;
+        env.home = path(QStringLiteral("home"));
+        env.configHome = path(QStringLiteral("config"));
+        env.configDirs = {path(QStringLiteral("etc"))};
+        env.dataHome = path(QStringLiteral("data"));
+        env.dataDirs = {path(QStringLiteral("share1")), path(QStringLiteral("share2"))};
+        env.currentDesktops = {QStringLiteral("TestDE")};
+        env.path = {path(QStringLiteral("bin"))};
+        return env;
+    }
+
+    // Writes `bytes` to `relative`, with "@ROOT@" standing for the fixture's folder.
+    bool write(const QString &relative, QByteArray bytes, int mode = 0644) const {
+        bytes.replace("@ROOT@", QFile::encodeName(m_dir.path()));
+        const QString file = path(relative);
+        QDir().mkpath(QFileInfo(file).path());
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            out.write(bytes) != bytes.size())
+            return false;
+        out.close();
+        return ::chmod(QFile::encodeName(file).constData(), mode_t(mode)) == 0;
+    }
+
+    // A program that writes each of its arguments on a line of `record`.
+    bool writeRecordingProgram(const QString &relative, const QString &record) const {
+        return write(relative,
+                     "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + QFile::encodeName(record) + "'\n",
+                     0755);
+    }
+
+    // A desktop entry for `exec` that opens HTML documents.
+    bool writeBrowserEntry(const QString &relative, const QByteArray &exec) const {
+        return write(relative, "[Desktop Entry]\nType=Application\nName=Browser\nExec=" + exec +
+                                   "\nMimeType=text/html;\n");
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
