@@ -20,8 +20,7 @@ using modLangue::Traduction;
 
 frmNew::frmNew(frmMain &main)
     : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint)
-    , m_main(main)
-{
+    , m_main(main) {
     setObjectName(QStringLiteral("frmNew"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(twips(3840), twips(1635));
@@ -56,8 +55,7 @@ frmNew::frmNew(frmMain &main)
     cmdOK->setFocus();
 }
 
-void frmNew::Form_Load()
-{
+void frmNew::Form_Load() {
     {
         // Filling the list is not a choice of the player's: NiveauCourant must survive it.
         const QSignalBlocker quiet(cmbChoix);
@@ -72,10 +70,11 @@ void frmNew::Form_Load()
     chkAssist->setChecked(!modGrille::SansAssistance);
 }
 
-void frmNew::cmbChoix_Click(int index) { modGrille::NiveauCourant = qint16(index); }
+void frmNew::cmbChoix_Click(int index) {
+    modGrille::NiveauCourant = qint16(index);
+}
 
-void frmNew::cmdOK_Click()
-{
+void frmNew::cmdOK_Click() {
     const int niveau = cmbChoix->currentIndex();
     if (niveau == -1) {
         platform::MsgBox(QStringLiteral("Veuillez choisir la difficulté"),
@@ -85,9 +84,9 @@ void frmNew::cmdOK_Click()
     modGrille::PrepareGrille(m_main.board(), qint16(niveau), platform::Generateur(),
                              modGrille::NumGrille);
     m_main.mnuFinir->setEnabled(true);
-    m_main.lblNiveau->setText(Traduction(modLangue::LabelLevel) + QLatin1Char(' ')
-                              + cmbChoix->itemText(niveau) + QString(7, QLatin1Char(' '))
-                              + Traduction(modLangue::HintClickCell));
+    m_main.lblNiveau->setText(Traduction(modLangue::LabelLevel) + QLatin1Char(' ') +
+                              cmbChoix->itemText(niveau) + QString(7, QLatin1Char(' ')) +
+                              Traduction(modLangue::HintClickCell));
     m_main.fraGrille->setVisible(true);
     m_main.lblNiveau->setVisible(true);
     m_main.Image1->setVisible(false);
@@ -95,8 +94,7 @@ void frmNew::cmdOK_Click()
     accept();
 }
 
-void frmNew::keyPressEvent(QKeyEvent *event)
-{
+void frmNew::keyPressEvent(QKeyEvent *event) {
     // Escape would reject the dialog: it has no cancel button.
     if (event->key() == Qt::Key_Escape) {
         event->accept();

@@ -9,7 +9,8 @@
 class CellBoard final : public modGrille::Board {
 public:
     using Cells = std::array<CellEdit *, modGrille::NombreCases>;
-    explicit CellBoard(const Cells &cells) : m_cells(cells) {}
+    explicit CellBoard(const Cells &cells)
+        : m_cells(cells) {}
 
     QString text(int i) const override { return m_cells[i]->text(); }
     void setText(int i, const QString &text) override { m_cells[i]->setText(text); }

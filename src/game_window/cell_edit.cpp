@@ -7,8 +7,7 @@
 using modGrille::Couleur;
 
 namespace {
-QColor rgb(Couleur colour, const QPalette &system)
-{
+QColor rgb(Couleur colour, const QPalette &system) {
     switch (colour) {
     case Couleur::Cyan:
         return QColor(0x00, 0xFF, 0xFF);
@@ -28,8 +27,7 @@ QColor rgb(Couleur colour, const QPalette &system)
 CellEdit::CellEdit(int index, CellEvents &events, QWidget *parent)
     : QLineEdit(parent)
     , m_index(index)
-    , m_events(events)
-{
+    , m_events(events) {
     setObjectName(QStringLiteral("txtCh_%1").arg(index));
     setAlignment(Qt::AlignCenter);
     setEnabled(false);
@@ -39,14 +37,14 @@ CellEdit::CellEdit(int index, CellEvents &events, QWidget *parent)
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     // Last line of defence: whatever reaches the text through editing is one digit or none.
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9]?")), this));
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9]?")), this));
     setAccessibleName(QStringLiteral("Row %1, column %2").arg(index / 9 + 1).arg(index % 9 + 1));
     connect(this, &QLineEdit::textChanged, this, &CellEdit::updateAccessibleState);
     applyColours();
 }
 
-QString CellEdit::etat() const
-{
+QString CellEdit::etat() const {
     switch (m_back) {
     case Couleur::Cyan:
         return QStringLiteral("given");
@@ -62,27 +60,23 @@ QString CellEdit::etat() const
     return m_fore == Couleur::Rouge ? QStringLiteral("wrong") : QStringLiteral("entered");
 }
 
-void CellEdit::updateAccessibleState()
-{
+void CellEdit::updateAccessibleState() {
     const QString description = etat();
     if (description != accessibleDescription())
         setAccessibleDescription(description);
 }
 
-void CellEdit::setBackColor(Couleur colour)
-{
+void CellEdit::setBackColor(Couleur colour) {
     m_back = colour;
     applyColours();
 }
 
-void CellEdit::setForeColor(Couleur colour)
-{
+void CellEdit::setForeColor(Couleur colour) {
     m_fore = colour;
     applyColours();
 }
 
-void CellEdit::applyColours()
-{
+void CellEdit::applyColours() {
     const QPalette system = QApplication::palette(this);
     QPalette pal = system;
     // The background shows in every state: it tells givens, solved and corrected cells
@@ -91,13 +85,13 @@ void CellEdit::applyColours()
     const QColor text = rgb(m_fore, system);
     pal.setColor(QPalette::Active, QPalette::Text, text);
     pal.setColor(QPalette::Inactive, QPalette::Text, text);
-    pal.setColor(QPalette::Disabled, QPalette::Text, system.color(QPalette::Disabled, QPalette::Text));
+    pal.setColor(QPalette::Disabled, QPalette::Text,
+                 system.color(QPalette::Disabled, QPalette::Text));
     setPalette(pal);
     updateAccessibleState();
 }
 
-void CellEdit::changeEvent(QEvent *event)
-{
+void CellEdit::changeEvent(QEvent *event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange)
         applyColours();
@@ -105,8 +99,7 @@ void CellEdit::changeEvent(QEvent *event)
         updateAccessibleState();
 }
 
-int CellEdit::characterCode(const QKeyEvent &event)
-{
+int CellEdit::characterCode(const QKeyEvent &event) {
     switch (event.key()) {
     case Qt::Key_Delete:
     case Qt::Key_Tab:
@@ -121,20 +114,19 @@ int CellEdit::characterCode(const QKeyEvent &event)
     return text.at(0).unicode();
 }
 
-void CellEdit::keyPressEvent(QKeyEvent *event)
-{
+void CellEdit::keyPressEvent(QKeyEvent *event) {
     const int code = characterCode(*event);
     if (code < 0) {
-        if (event->key() == Qt::Key_Menu
-            || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        if (event->key() == Qt::Key_Menu ||
+            (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
             event->accept();
             m_events.txtCh_ContextKey(m_index);
             return;
         }
         // Keys without a character keep their ordinary effect, except those that would
         // put foreign text into the cell.
-        if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Undo)
-            || event->matches(QKeySequence::Redo)) {
+        if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Undo) ||
+            event->matches(QKeySequence::Redo)) {
             event->accept();
             return;
         }
@@ -152,14 +144,12 @@ void CellEdit::keyPressEvent(QKeyEvent *event)
         insert(QString(QChar(char16_t(keyAscii))));
 }
 
-void CellEdit::focusInEvent(QFocusEvent *event)
-{
+void CellEdit::focusInEvent(QFocusEvent *event) {
     QLineEdit::focusInEvent(event);
     m_events.txtCh_GotFocus(m_index);
 }
 
-void CellEdit::mousePressEvent(QMouseEvent *event)
-{
+void CellEdit::mousePressEvent(QMouseEvent *event) {
     m_events.txtCh_MouseDown(m_index, event->button());
     // The middle button would paste the X selection.
     if (event->button() != Qt::MiddleButton && isEnabled())
@@ -168,8 +158,7 @@ void CellEdit::mousePressEvent(QMouseEvent *event)
         event->accept();
 }
 
-void CellEdit::mouseReleaseEvent(QMouseEvent *event)
-{
+void CellEdit::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::MiddleButton) {
         event->accept();
         return;
@@ -177,10 +166,11 @@ void CellEdit::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
-void CellEdit::inputMethodEvent(QInputMethodEvent *event) { event->accept(); }
+void CellEdit::inputMethodEvent(QInputMethodEvent *event) {
+    event->accept();
+}
 
-void CellEdit::contextMenuEvent(QContextMenuEvent *event)
-{
+void CellEdit::contextMenuEvent(QContextMenuEvent *event) {
     // A right click does nothing; the keyboard's menu key offers what a left click on the
     // current cell offers.
     event->accept();

@@ -30,9 +30,9 @@ constexpr QPoint PositionClient(twips(150), twips(855));
 // Ties the game logic to this window.
 class Hooks final : public modGrille::GameHooks {
 public:
-    explicit Hooks(frmMain &window) : m_window(window) {}
-    void AfficherBravo() override
-    {
+    explicit Hooks(frmMain &window)
+        : m_window(window) {}
+    void AfficherBravo() override {
         platform::MsgBox(modLangue::Traduction(modLangue::MsgBravo),
                          platform::vbInformation | platform::vbMsgBoxSetForeground);
     }
@@ -46,13 +46,12 @@ private:
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent)
-{
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("  ve | xo | ro"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -70,8 +69,7 @@ frmMain::frmMain(QWidget *parent)
 
 frmMain::~frmMain() = default;
 
-void frmMain::createControls(QWidget *client)
-{
+void frmMain::createControls(QWidget *client) {
     fraGrille = new QFrame(client);
     fraGrille->setObjectName(QStringLiteral("fraGrille"));
     fraGrille->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -85,8 +83,8 @@ void frmMain::createControls(QWidget *client)
         const int r = i / 9;
         const int c = i % 9;
         auto *cell = new CellEdit(i, *this, fraGrille);
-        cell->setGeometry(twipsRect(120 + 600 * c + 120 * (c / 3), 240 + 480 * r + 120 * (r / 3),
-                                    615, 495));
+        cell->setGeometry(
+            twipsRect(120 + 600 * c + 120 * (c / 3), 240 + 480 * r + 120 * (r / 3), 615, 495));
         cell->setFont(cellFont);
         txtCh[i] = cell;
     }
@@ -108,16 +106,14 @@ void frmMain::createControls(QWidget *client)
     fraGrille->raise();
 }
 
-QAction *frmMain::action(const char *name, const QString &caption, QMenu *menu)
-{
+QAction *frmMain::action(const char *name, const QString &caption, QMenu *menu) {
     auto *item = menu->addAction(caption);
     item->setObjectName(QLatin1String(name));
     m_captioned.insert(QLatin1String(name), item);
     return item;
 }
 
-void frmMain::createActions()
-{
+void frmMain::createActions() {
     auto addMenu = [this](const char *name, const QString &caption) {
         QMenu *menu = menuBar()->addMenu(caption);
         menu->setObjectName(QLatin1String(name));
@@ -153,73 +149,69 @@ void frmMain::createActions()
     connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
 }
 
-void frmMain::Form_Load()
-{
+void frmMain::Form_Load() {
     mnuAide->menuAction()->setVisible(false);
     // Centre horizontally; the top stays as designed.
     if (const QScreen *ecran = screen()) {
-        const float left = float(ecran->geometry().width()) / 2 - float(frameGeometry().width()) / 2;
+        const float left =
+            float(ecran->geometry().width()) / 2 - float(frameGeometry().width()) / 2;
         move(int(left), y());
     }
     ChangeLangue();
 }
 
-void frmMain::ChangeLangue()
-{
+void frmMain::ChangeLangue() {
     for (const auto &caption : modLangue::MenuCaptions)
-        m_captioned.value(QLatin1String(caption.menu))->setText(modLangue::Traduction(caption.entree));
+        m_captioned.value(QLatin1String(caption.menu))
+            ->setText(modLangue::Traduction(caption.entree));
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
-{
+void frmMain::closeEvent(QCloseEvent *event) {
     // Closing the game window ends the program at once: nothing is asked or saved.
     event->accept();
     QCoreApplication::exit(0);
 }
 
-void frmMain::mnuNew_Click()
-{
+void frmMain::mnuNew_Click() {
     frmNew dialog(*this);
     platform::ShowModal(dialog);
 }
 
-void frmMain::mnuFinir_Click()
-{
+void frmMain::mnuFinir_Click() {
     Hooks hooks(*this);
     modGrille::Finir(m_board, hooks, modGrille::NumGrille);
 }
 
-void frmMain::Language_Click()
-{
+void frmMain::Language_Click() {
     frmLangue dialog(*this);
     platform::ShowModal(dialog);
 }
 
-void frmMain::mnuQuit_Click() { close(); }
+void frmMain::mnuQuit_Click() {
+    close();
+}
 
-void frmMain::mnuReponse_Click()
-{
+void frmMain::mnuReponse_Click() {
     Hooks hooks(*this);
     modGrille::Reponse(m_board, hooks, CaseCourante, modGrille::NumGrille);
 }
 
-void frmMain::mnuInfo_Click()
-{
+void frmMain::mnuInfo_Click() {
     frmInfo dialog(this);
     platform::ShowModal(dialog);
 }
 
-void frmMain::txtCh_KeyPress(int index, int &keyAscii)
-{
+void frmMain::txtCh_KeyPress(int index, int &keyAscii) {
     Hooks hooks(*this);
     modGrille::ToucheCase(m_board, hooks, index, keyAscii, modGrille::NumGrille,
                           modGrille::SansAssistance);
 }
 
-void frmMain::txtCh_GotFocus(int index) { CaseCourante = qint16(index); }
+void frmMain::txtCh_GotFocus(int index) {
+    CaseCourante = qint16(index);
+}
 
-void frmMain::txtCh_MouseDown(int index, Qt::MouseButton button)
-{
+void frmMain::txtCh_MouseDown(int index, Qt::MouseButton button) {
     if (modGrille::SansAssistance || button != Qt::LeftButton)
         return;
     if (CaseCourante == index)
@@ -228,15 +220,19 @@ void frmMain::txtCh_MouseDown(int index, Qt::MouseButton button)
         CaseCourante = qint16(index);
 }
 
-void frmMain::txtCh_ContextKey(int index)
-{
+void frmMain::txtCh_ContextKey(int index) {
     if (modGrille::SansAssistance || !txtCh[index]->isEnabled())
         return;
     CaseCourante = qint16(index);
     platform::PopupMenu(*mnuAide, txtCh[index]->mapToGlobal(txtCh[index]->rect().center()));
 }
 
-bool frmMain::Termine() const { return modGrille::Termine(m_board); }
-bool frmMain::Complet() const { return modGrille::Complet(m_board); }
-bool frmMain::CasesJustes() { return modGrille::CasesJustes(m_board, modGrille::NumGrille); }
-
+bool frmMain::Termine() const {
+    return modGrille::Termine(m_board);
+}
+bool frmMain::Complet() const {
+    return modGrille::Complet(m_board);
+}
+bool frmMain::CasesJustes() {
+    return modGrille::CasesJustes(m_board, modGrille::NumGrille);
+}

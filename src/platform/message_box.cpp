@@ -5,17 +5,17 @@
 
 namespace platform {
 namespace {
-MessageHandler &handler()
-{
+MessageHandler &handler() {
     static MessageHandler h;
     return h;
 }
 } // namespace
 
-void setMessageHandler(MessageHandler h) { handler() = std::move(h); }
+void setMessageHandler(MessageHandler h) {
+    handler() = std::move(h);
+}
 
-void MsgBox(const QString &text, int style, const QString &title)
-{
+void MsgBox(const QString &text, int style, const QString &title) {
     const MessageRequest request{text, style, title.isEmpty() ? TitreApplication : title};
     if (handler()) {
         handler()(request);

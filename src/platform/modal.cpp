@@ -2,17 +2,17 @@
 
 namespace platform {
 namespace {
-ModalHandler &handler()
-{
+ModalHandler &handler() {
     static ModalHandler h;
     return h;
 }
 } // namespace
 
-void setModalHandler(ModalHandler h) { handler() = std::move(h); }
+void setModalHandler(ModalHandler h) {
+    handler() = std::move(h);
+}
 
-void ShowModal(QDialog &dialog)
-{
+void ShowModal(QDialog &dialog) {
     dialog.setWindowModality(Qt::ApplicationModal);
     if (handler()) {
         dialog.show();

@@ -4,17 +4,17 @@
 
 namespace platform {
 namespace {
-PopupHandler &handler()
-{
+PopupHandler &handler() {
     static PopupHandler h;
     return h;
 }
 } // namespace
 
-void setPopupHandler(PopupHandler h) { handler() = std::move(h); }
+void setPopupHandler(PopupHandler h) {
+    handler() = std::move(h);
+}
 
-QAction *PopupMenu(QMenu &menu, const QPoint &pos)
-{
+QAction *PopupMenu(QMenu &menu, const QPoint &pos) {
     QAction *chosen = handler() ? handler()(menu, pos) : menu.exec(pos);
     // A test handler returns the action without the menu triggering it.
     if (chosen && handler())

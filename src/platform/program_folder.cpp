@@ -7,14 +7,12 @@
 
 namespace platform {
 namespace {
-QString &overridden()
-{
+QString &overridden() {
     static QString folder;
     return folder;
 }
 
-QString dossierConfiguration()
-{
+QString dossierConfiguration() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     // Relative paths are invalid by the XDG rules and are ignored.
     if (base.isEmpty() || QDir::isRelativePath(base))
@@ -23,19 +21,21 @@ QString dossierConfiguration()
 }
 } // namespace
 
-void setAppPathForTests(const QString &folder) { overridden() = folder; }
+void setAppPathForTests(const QString &folder) {
+    overridden() = folder;
+}
 
-QString AppPath()
-{
+QString AppPath() {
     if (!overridden().isEmpty())
         return overridden();
     return QCoreApplication::applicationDirPath();
 }
 
-QString CheminProgramme(const QString &name) { return AppPath() + QLatin1Char('/') + name; }
+QString CheminProgramme(const QString &name) {
+    return AppPath() + QLatin1Char('/') + name;
+}
 
-QString DossierReglages()
-{
+QString DossierReglages() {
     const QString programme = AppPath();
     // Creating and renaming files needs write and search permission on the folder.
     if (::access(QFile::encodeName(programme).constData(), W_OK | X_OK) == 0)
@@ -45,6 +45,8 @@ QString DossierReglages()
     return config;
 }
 
-QString CheminReglages(const QString &name) { return DossierReglages() + QLatin1Char('/') + name; }
+QString CheminReglages(const QString &name) {
+    return DossierReglages() + QLatin1Char('/') + name;
+}
 
 } // namespace platform

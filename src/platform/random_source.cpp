@@ -2,8 +2,7 @@
 
 namespace platform {
 
-RandomSource &Generateur()
-{
+RandomSource &Generateur() {
     static SeededRandom generator{[] {
         std::random_device entropy;
         return (quint64(entropy()) << 32) ^ entropy();

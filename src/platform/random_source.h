@@ -17,7 +17,8 @@ public:
 // A generator with a known seed: the same seed gives the same draws.
 class SeededRandom final : public RandomSource {
 public:
-    explicit SeededRandom(quint64 seed) : m_engine(seed) {}
+    explicit SeededRandom(quint64 seed)
+        : m_engine(seed) {}
     int below(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(m_engine); }
 
 private:

@@ -4,8 +4,7 @@
 
 namespace modGrille {
 
-bool Termine(const Board &board)
-{
+bool Termine(const Board &board) {
     bool result = true;
     for (int i = 0; i < NombreCases; ++i) {
         if (board.isEnabled(i))
@@ -14,8 +13,7 @@ bool Termine(const Board &board)
     return result;
 }
 
-bool Complet(const Board &board)
-{
+bool Complet(const Board &board) {
     bool result = true;
     for (int i = 0; i < NombreCases; ++i) {
         if (board.text(i).isEmpty())
@@ -24,8 +22,7 @@ bool Complet(const Board &board)
     return result;
 }
 
-bool CasesJustes(Board &board, qint16 grille)
-{
+bool CasesJustes(Board &board, qint16 grille) {
     bool result = true;
     for (int i = 0; i < NombreCases; ++i) {
         const qint16 s = ChiffreSolution(grille, qint16(i + 1));

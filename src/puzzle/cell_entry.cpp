@@ -7,12 +7,13 @@ namespace modGrille {
 namespace {
 constexpr int Backspace = 8;
 
-QString chiffre(int digit) { return QString(QChar(char16_t(u'0' + digit))); }
+QString chiffre(int digit) {
+    return QString(QChar(char16_t(u'0' + digit)));
+}
 } // namespace
 
 void ToucheCase(Board &board, GameHooks &hooks, int i, int &keyAscii, qint16 grille,
-                bool sansAssistance)
-{
+                bool sansAssistance) {
     if (keyAscii == Backspace)
         return;
     // Any other key replaces what the cell held.
@@ -52,8 +53,7 @@ void ToucheCase(Board &board, GameHooks &hooks, int i, int &keyAscii, qint16 gri
     hooks.ActiverFinir(false);
 }
 
-void Finir(Board &board, GameHooks &hooks, qint16 grille)
-{
+void Finir(Board &board, GameHooks &hooks, qint16 grille) {
     for (int i = 0; i < NombreCases; ++i) {
         const qint16 s = ChiffreSolution(grille, qint16(i + 1));
         const QString text = board.text(i);
@@ -70,8 +70,7 @@ void Finir(Board &board, GameHooks &hooks, qint16 grille)
     hooks.ActiverFinir(false);
 }
 
-void Reponse(Board &board, GameHooks &hooks, int i, qint16 grille)
-{
+void Reponse(Board &board, GameHooks &hooks, int i, qint16 grille) {
     const qint16 s = ChiffreSolution(grille, qint16(i + 1));
     board.setText(i, chiffre(s));
     board.setForeColor(i, Couleur::TexteFenetre);

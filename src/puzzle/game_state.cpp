@@ -6,8 +6,7 @@ qint16 NumGrille = 0;
 bool SansAssistance = false;
 qint16 NiveauCourant = 0;
 
-void ReinitialiserPartie()
-{
+void ReinitialiserPartie() {
     NumGrille = 0;
     SansAssistance = false;
     NiveauCourant = 0;

@@ -2,8 +2,7 @@
 
 namespace modGrille {
 
-MemoryBoard MemoryBoard::fromPicture(const QString &picture)
-{
+MemoryBoard MemoryBoard::fromPicture(const QString &picture) {
     MemoryBoard board;
     for (int i = 0; i < NombreCases && i < picture.size(); ++i) {
         Case &c = board.m_cases[i];
@@ -17,8 +16,7 @@ MemoryBoard MemoryBoard::fromPicture(const QString &picture)
     return board;
 }
 
-QString MemoryBoard::picture() const
-{
+QString MemoryBoard::picture() const {
     QString picture;
     for (const Case &c : m_cases)
         picture += c.text.isEmpty() ? QStringLiteral(".") : c.text;

@@ -4,9 +4,7 @@
 
 namespace modGrille {
 
-void PrepareGrille(Board &board, qint16 niveau, platform::RandomSource &random,
-                   qint16 &numGrille)
-{
+void PrepareGrille(Board &board, qint16 niveau, platform::RandomSource &random, qint16 &numGrille) {
     // The dialog only offers levels 0-5; anything else would never leave the loop below.
     const qint16 vides = CasesVides(qBound(qint16(0), niveau, qint16(5)));
     numGrille = qint16(random.below(NombreGrilles) + 1);

@@ -13,18 +13,18 @@
 #include <functional>
 
 namespace {
-QString iniPath() { return Game::folder() + QStringLiteral("/start.ini"); }
+QString iniPath() {
+    return Game::folder() + QStringLiteral("/start.ini");
+}
 
-std::optional<QByteArray> readFile(const QString &path)
-{
+std::optional<QByteArray> readFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
 }
 
-void writeFile(const QString &path, const std::optional<QByteArray> &contents)
-{
+void writeFile(const QString &path, const std::optional<QByteArray> &contents) {
     QFile::remove(path);
     if (!contents)
         return;
@@ -36,8 +36,7 @@ void writeFile(const QString &path, const std::optional<QByteArray> &contents)
 
 Game::Game() = default;
 
-Game::~Game()
-{
+Game::~Game() {
     if (m_process.state() != QProcess::NotRunning) {
         m_process.kill();
         m_process.waitForFinished(5000);
@@ -46,10 +45,11 @@ Game::~Game()
         writeFile(iniPath(), m_savedIni);
 }
 
-QString Game::folder() { return QFileInfo(QStringLiteral(VEXORO_GAME)).absolutePath(); }
+QString Game::folder() {
+    return QFileInfo(QStringLiteral(VEXORO_GAME)).absolutePath();
+}
 
-void Game::setStartIni(const std::optional<QByteArray> &contents)
-{
+void Game::setStartIni(const std::optional<QByteArray> &contents) {
     if (!m_iniTouched) {
         m_savedIni = readFile(iniPath());
         m_iniTouched = true;
@@ -57,8 +57,7 @@ void Game::setStartIni(const std::optional<QByteArray> &contents)
     writeFile(iniPath(), contents);
 }
 
-QString Game::xdotool(const QStringList &args, bool *ok)
-{
+QString Game::xdotool(const QStringList &args, bool *ok) {
     QProcess process;
     process.start(QStringLiteral("xdotool"), args);
     const bool finished = process.waitForFinished(10000);
@@ -69,8 +68,7 @@ QString Game::xdotool(const QStringList &args, bool *ok)
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
 
-bool Game::start(int timeoutMs)
-{
+bool Game::start(int timeoutMs) {
     if (!m_iniTouched)
         setStartIni(std::nullopt);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -84,7 +82,8 @@ bool Game::start(int timeoutMs)
     const QString pid = QString::number(m_process.processId());
     QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        const QString ids = xdotool({"search", "--onlyvisible", "--pid", pid, "--name", "ve \\| xo"});
+        const QString ids =
+            xdotool({"search", "--onlyvisible", "--pid", pid, "--name", "ve \\| xo"});
         if (!ids.isEmpty()) {
             m_windowId = ids.split(QLatin1Char('\n')).constFirst();
             return true;
@@ -94,8 +93,7 @@ bool Game::start(int timeoutMs)
     return false;
 }
 
-QRect Game::geometry() const
-{
+QRect Game::geometry() const {
     const QStringList lines =
         xdotool({"getwindowgeometry", "--shell", m_windowId}).split(QLatin1Char('\n'));
     QHash<QString, int> values;
@@ -104,19 +102,18 @@ QRect Game::geometry() const
         if (parts.size() == 2)
             values.insert(parts[0], parts[1].toInt());
     }
-    return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT"));
+    return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"),
+                 values.value("HEIGHT"));
 }
 
-QRect Game::clientArea() const
-{
+QRect Game::clientArea() const {
     // The client area is the window's bottom 409 x 365 logical pixels, below the menu bar.
     const QRect window = geometry();
     const QSize size(409 * m_scale, 365 * m_scale);
     return QRect(QPoint(window.left(), window.bottom() + 1 - size.height()), size);
 }
 
-int Game::cellsOfColour(const QImage &shot, const QColor &colour) const
-{
+int Game::cellsOfColour(const QImage &shot, const QColor &colour) const {
     const int lefts[] = {120, 720, 1320, 2040, 2640, 3240, 3960, 4560, 5160};
     const int tops[] = {240, 720, 1200, 1800, 2280, 2760, 3360, 3840, 4320};
     const QPoint frame = clientArea().topLeft() + QPoint(8, 8) * m_scale;
@@ -128,8 +125,7 @@ int Game::cellsOfColour(const QImage &shot, const QColor &colour) const
     return count;
 }
 
-bool Game::key(const QString &keys)
-{
+bool Game::key(const QString &keys) {
     bool ok = false;
     xdotool({"windowfocus", "--sync", m_windowId}, &ok);
     xdotool({"key", "--delay", "30", keys}, &ok);
@@ -137,21 +133,18 @@ bool Game::key(const QString &keys)
     return ok;
 }
 
-bool Game::keyToFocus(const QString &keys)
-{
+bool Game::keyToFocus(const QString &keys) {
     bool ok = false;
     xdotool({"key", "--delay", "30", keys}, &ok);
     QThread::msleep(100);
     return ok;
 }
 
-QImage Game::screenshot() const
-{
+QImage Game::screenshot() const {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
 }
 
-bool Game::waitForScreen(const std::function<bool(const QImage &)> &predicate, int timeoutMs)
-{
+bool Game::waitForScreen(const std::function<bool(const QImage &)> &predicate, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     do {
         if (predicate(screenshot()))
@@ -161,8 +154,7 @@ bool Game::waitForScreen(const std::function<bool(const QImage &)> &predicate, i
     return false;
 }
 
-std::optional<int> Game::waitForExit(int timeoutMs)
-{
+std::optional<int> Game::waitForExit(int timeoutMs) {
     if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(timeoutMs))
         return std::nullopt;
     if (m_process.exitStatus() != QProcess::NormalExit)

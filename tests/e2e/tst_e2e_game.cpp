@@ -7,14 +7,12 @@
 class TestE2eGame : public QObject {
     Q_OBJECT
 private slots:
-    void newBeginnerGameThenFinish_data()
-    {
+    void newBeginnerGameThenFinish_data() {
         QTest::addColumn<int>("scale");
         QTest::newRow("scale 1") << 1;
         QTest::newRow("scale 2") << 2;
     }
-    void newBeginnerGameThenFinish()
-    {
+    void newBeginnerGameThenFinish() {
         QFETCH(int, scale);
         Game game;
         game.setScale(scale);
@@ -25,13 +23,15 @@ private slots:
         QTest::qWait(500);
         QVERIFY(game.keyToFocus(QStringLiteral("space")));
         const QColor cyan(0, 255, 255), green(0, 255, 0);
-        QVERIFY2(game.waitForScreen([&](const QImage &s) { return game.cellsOfColour(s, cyan) == 41; }),
-                 "no board of 41 cyan givens");
+        QVERIFY2(
+            game.waitForScreen([&](const QImage &s) { return game.cellsOfColour(s, cyan) == 41; }),
+            "no board of 41 cyan givens");
         // Open cells show the window background of editable text (white here).
         QCOMPARE(game.cellsOfColour(game.screenshot(), Qt::white), 40);
 
         QVERIFY(game.key(QStringLiteral("F4")));
-        QVERIFY(game.waitForScreen([&](const QImage &s) { return game.cellsOfColour(s, green) == 40; }));
+        QVERIFY(game.waitForScreen(
+            [&](const QImage &s) { return game.cellsOfColour(s, green) == 40; }));
         QCOMPARE(game.cellsOfColour(game.screenshot(), cyan), 41);
         QVERIFY(game.key(QStringLiteral("F3")));
         QCOMPARE(game.waitForExit(), std::optional<int>(0));

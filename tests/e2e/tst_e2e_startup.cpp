@@ -5,8 +5,7 @@
 
 namespace {
 // True when the screen below the menu bar differs from `before`: a menu popped up.
-bool menuOpened(const Game &game, const QImage &before)
-{
+bool menuOpened(const Game &game, const QImage &before) {
     const QRect client = game.clientArea();
     const QRect below(client.left(), client.top(), 200, 60);
     return game.screenshot().copy(below) != before.copy(below);
@@ -16,8 +15,7 @@ bool menuOpened(const Game &game, const QImage &before)
 class TestE2eStartup : public QObject {
     Q_OBJECT
 private slots:
-    void showsItsWindowAndQuitsWithF3()
-    {
+    void showsItsWindowAndQuitsWithF3() {
         Game game;
         QVERIFY2(game.start(), "no window titled '  ve | xo | ro' within 10 s");
         QCOMPARE(Game::xdotool({"getwindowname", game.windowId()}), QStringLiteral("ve | xo | ro"));
@@ -31,8 +29,7 @@ private slots:
         QCOMPARE(game.waitForExit(), std::optional<int>(0));
     }
 
-    void comesUpInTheLanguageOfStartIni()
-    {
+    void comesUpInTheLanguageOfStartIni() {
         // "A &propos" has the access key P in French; "&About" has none.
         Game game;
         game.setStartIni(QByteArray("[LastOpen]\r\nLanguage=2\r\n"));
@@ -45,8 +42,7 @@ private slots:
         QCOMPARE(game.waitForExit(), std::optional<int>(0));
     }
 
-    void comesUpInEnglishWithoutStartIni()
-    {
+    void comesUpInEnglishWithoutStartIni() {
         Game game;
         QVERIFY(game.start());
         const QImage before = game.screenshot();

@@ -17,8 +17,7 @@
 #include <cstdlib>
 
 namespace {
-QByteArray take(const uint8_t *&data, size_t &size)
-{
+QByteArray take(const uint8_t *&data, size_t &size) {
     if (size == 0)
         return {};
     const size_t length = std::min<size_t>(data[0], size - 1);
@@ -29,15 +28,13 @@ QByteArray take(const uint8_t *&data, size_t &size)
 }
 
 // An in-memory file with a path, so that each run costs no disk I/O.
-int memoryFile()
-{
+int memoryFile() {
     static const int fd = memfd_create("start.ini", 0);
     return fd;
 }
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QString section = QString::fromLatin1(take(data, size));
     const QString key = QString::fromLatin1(take(data, size));
     qint16 compareLength = 0;

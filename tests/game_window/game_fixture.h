@@ -17,8 +17,7 @@
 
 class GameFixture {
 public:
-    GameFixture()
-    {
+    GameFixture() {
         window = std::make_unique<frmMain>();
         window->show();
         window->activateWindow();
@@ -27,8 +26,7 @@ public:
     }
 
     // Opens the new-game dialog with F2; `play` acts on it as the player would.
-    void newGameDialog(const std::function<void(frmNew &)> &play)
-    {
+    void newGameDialog(const std::function<void(frmNew &)> &play) {
         platform::setModalHandler([&](QDialog &dialog) {
             auto *dlg = qobject_cast<frmNew *>(&dialog);
             QVERIFY(dlg);
@@ -39,8 +37,7 @@ public:
     }
 
     // Starts a game at `level`, with or without assistance, through the dialog.
-    void startGame(int level, bool assistance)
-    {
+    void startGame(int level, bool assistance) {
         newGameDialog([&](frmNew &dlg) {
             dlg.cmbChoix->setCurrentIndex(level);
             dlg.chkAssist->setChecked(assistance);
@@ -48,11 +45,12 @@ public:
         });
     }
 
-    int solution(int i) const { return modGrille::ChiffreSolution(modGrille::NumGrille, qint16(i + 1)); }
+    int solution(int i) const {
+        return modGrille::ChiffreSolution(modGrille::NumGrille, qint16(i + 1));
+    }
     CellEdit *cell(int i) const { return window->txtCh[i]; }
 
-    QList<int> openCells() const
-    {
+    QList<int> openCells() const {
         QList<int> open;
         for (int i = 0; i < modGrille::NombreCases; ++i) {
             if (cell(i)->isEnabled())
@@ -62,13 +60,11 @@ public:
     }
 
     // Types `key` into cell i as the player would: the cell takes the focus first.
-    void type(int i, char key)
-    {
+    void type(int i, char key) {
         cell(i)->setFocus();
         QTest::keyClick(cell(i), key);
     }
-    void typeKey(int i, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
+    void typeKey(int i, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         cell(i)->setFocus();
         QTest::keyClick(cell(i), key, modifiers);
     }

@@ -9,16 +9,14 @@
 using modGrille::Couleur;
 
 namespace {
-QString accessible(QObject *object, QAccessible::Text what)
-{
+QString accessible(QObject *object, QAccessible::Text what) {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
     return iface ? iface->text(what) : QStringLiteral("<no interface>");
 }
 
 // The name a screen reader gives a control: that of the label it is labelled by, if any
 // (a list's own name is its current item), else its own.
-QString spokenName(QObject *object)
-{
+QString spokenName(QObject *object) {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
     if (!iface)
         return QStringLiteral("<no interface>");
@@ -31,15 +29,13 @@ QString spokenName(QObject *object)
 class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
+    void init() {
         m_game = std::make_unique<GameFixture>();
         QVERIFY(m_game->active);
     }
     void cleanup() { m_game.reset(); }
 
-    void cellsAreNamedByRowAndColumn_data()
-    {
+    void cellsAreNamedByRowAndColumn_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("name");
         QTest::newRow("top-left") << 0 << "Row 1, column 1";
@@ -48,21 +44,21 @@ private slots:
         QTest::newRow("bottom-left") << 72 << "Row 9, column 1";
         QTest::newRow("bottom-right") << 80 << "Row 9, column 9";
     }
-    void cellsAreNamedByRowAndColumn()
-    {
+    void cellsAreNamedByRowAndColumn() {
         QFETCH(int, index);
         QFETCH(QString, name);
         QCOMPARE(accessible(m_game->cell(index), QAccessible::Name), name);
     }
 
-    void cellStateFollowsTheGame()
-    {
+    void cellStateFollowsTheGame() {
         m_game->startGame(0, true);
         const QList<int> open = m_game->openCells();
         int given = 0;
         while (m_game->cell(given)->isEnabled())
             ++given;
-        auto state = [this](int i) { return accessible(m_game->cell(i), QAccessible::Description); };
+        auto state = [this](int i) {
+            return accessible(m_game->cell(i), QAccessible::Description);
+        };
         QCOMPARE(state(given), QStringLiteral("given"));
         QCOMPARE(state(open[0]), QStringLiteral("empty"));
         m_game->type(open[0], m_game->wrong(open[0]));
@@ -78,8 +74,7 @@ private slots:
         QCOMPARE(state(open[2]), QStringLiteral("solved"));
     }
 
-    void menusAreNamedByTheirCaptions()
-    {
+    void menusAreNamedByTheirCaptions() {
         modLangue::NumLangue = 2;
         m_game->window->ChangeLangue();
         QAccessibleInterface *bar =
@@ -91,27 +86,27 @@ private slots:
                 names << bar->child(i)->text(QAccessible::Name);
         }
         QCOMPARE(names, QStringList({"Fichier", "A propos"}));
-        QAccessibleInterface *file = QAccessible::queryAccessibleInterface(m_game->window->mnuFichier);
+        QAccessibleInterface *file =
+            QAccessible::queryAccessibleInterface(m_game->window->mnuFichier);
         QVERIFY(file);
         QCOMPARE(file->child(0)->text(QAccessible::Name), QStringLiteral("Nouveau"));
     }
 
-    void dialogControlsAreNamed_data()
-    {
+    void dialogControlsAreNamed_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QStringList>("names"); // objectName=accessible name
         QTest::newRow("new game") << "mnuNew"
-                                  << QStringList{"cmdOK=OK", "cmdUndo=Cancel", "cmbChoix=Difficulty",
+                                  << QStringList{"cmdOK=OK", "cmdUndo=Cancel",
+                                                 "cmbChoix=Difficulty",
                                                  "chkAssist=Activate the assistance"};
         QTest::newRow("language chooser")
             << "Language"
             << QStringList{"cmdLangue_0=English", "cmdLangue_1=Français", "cmdLangue_2=Deutsch",
                            "cmdLangue_3=Italiano", "cmdLangue_4=Spanish"};
-        QTest::newRow("about box") << "mnuInfo"
-                                   << QStringList{"cmdOK=OK", "lblLien=www.example.org/vexoro/"};
+        QTest::newRow("about box")
+            << "mnuInfo" << QStringList{"cmdOK=OK", "lblLien=www.example.org/vexoro/"};
     }
-    void dialogControlsAreNamed()
-    {
+    void dialogControlsAreNamed() {
         QFETCH(QString, command);
         QFETCH(QStringList, names);
         QStringList actual;
@@ -119,8 +114,7 @@ private slots:
             for (const QString &pair : names) {
                 const QString name = pair.section(QLatin1Char('='), 0, 0);
                 QWidget *control = dialog.findChild<QWidget *>(name);
-                actual << name + QLatin1Char('=')
-                              + (control ? spokenName(control) : QString());
+                actual << name + QLatin1Char('=') + (control ? spokenName(control) : QString());
             }
             dialog.reject();
         });

@@ -13,19 +13,16 @@
 class TestFrmMain : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
+    void init() {
         m_platform = std::make_unique<TestPlatform>();
         m_window = std::make_unique<frmMain>();
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_window.reset();
         m_platform.reset();
     }
 
-    void windowIsFixedWithItsTitleAndClientArea()
-    {
+    void windowIsFixedWithItsTitleAndClientArea() {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("  ve | xo | ro"));
         QCOMPARE(m_window->centralWidget()->size(), QSize(409, 365));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
@@ -35,16 +32,14 @@ private slots:
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     }
 
-    void windowIsCentredHorizontallyAtTheDesignedTop()
-    {
+    void windowIsCentredHorizontallyAtTheDesignedTop() {
         const int screenWidth = m_window->screen()->geometry().width();
         QCOMPARE(m_window->x(), (screenWidth - m_window->frameGeometry().width()) / 2);
         // The client area's top lies 855 twips (57 px) from the top of the screen.
         QCOMPARE(m_window->geometry().y() + m_window->menuBar()->sizeHint().height(), 57);
     }
 
-    void cellRectangles_data()
-    {
+    void cellRectangles_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QRect>("rect");
         // Column lefts and row tops in twips: 120 720 1320 2040 2640 3240 3960 4560 5160
@@ -52,11 +47,9 @@ private slots:
         const int lefts[] = {120, 720, 1320, 2040, 2640, 3240, 3960, 4560, 5160};
         const int tops[] = {240, 720, 1200, 1800, 2280, 2760, 3360, 3840, 4320};
         for (int i = 0; i < 81; ++i)
-            QTest::addRow("cell %d", i) << i
-                                        << QRect(lefts[i % 9] / 15, tops[i / 9] / 15, 41, 33);
+            QTest::addRow("cell %d", i) << i << QRect(lefts[i % 9] / 15, tops[i / 9] / 15, 41, 33);
     }
-    void cellRectangles()
-    {
+    void cellRectangles() {
         QFETCH(int, index);
         QFETCH(QRect, rect);
         auto *cell = m_window->findChild<QLineEdit *>(QStringLiteral("txtCh_%1").arg(index));
@@ -65,24 +58,21 @@ private slots:
         QCOMPARE(cell->geometry(), rect);
     }
 
-    void neighbouringCellsOverlapAndBoxesLeaveAGap()
-    {
+    void neighbouringCellsOverlapAndBoxesLeaveAGap() {
         const auto &c = m_window->txtCh;
         QCOMPARE(c[0]->geometry().right() + 1 - c[1]->geometry().left(), 1);
         QCOMPARE(c[3]->geometry().left() - (c[2]->geometry().right() + 1), 7);
         QCOMPARE(c[27]->geometry().top() - (c[18]->geometry().bottom() + 1), 7);
     }
 
-    void controlsHaveTheirDesignRectangles_data()
-    {
+    void controlsHaveTheirDesignRectangles_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("rect");
         QTest::newRow("fraGrille") << "fraGrille" << QRect(8, 8, 393, 329);
         QTest::newRow("Image1") << "Image1" << QRect(40, 32, 336, 288);
         QTest::newRow("lblNiveau") << "lblNiveau" << QRect(8, 344, 393, 17);
     }
-    void controlsHaveTheirDesignRectangles()
-    {
+    void controlsHaveTheirDesignRectangles() {
         QFETCH(QString, name);
         QFETCH(QRect, rect);
         auto *widget = m_window->findChild<QWidget *>(name);
@@ -90,8 +80,7 @@ private slots:
         QCOMPARE(widget->geometry(), rect);
     }
 
-    void designStateBeforeTheFirstGame()
-    {
+    void designStateBeforeTheFirstGame() {
         QVERIFY(!m_window->fraGrille->isVisibleTo(m_window.get()));
         QVERIFY(!m_window->lblNiveau->isVisibleTo(m_window.get()));
         QVERIFY(m_window->Image1->isVisibleTo(m_window.get()));
@@ -105,8 +94,7 @@ private slots:
         QCOMPARE(modGrille::NumGrille, qint16(0));
     }
 
-    void menuBarShowsOnlyFileAndAbout()
-    {
+    void menuBarShowsOnlyFileAndAbout() {
         QStringList shown;
         for (QAction *action : m_window->menuBar()->actions()) {
             if (action->isVisible())
@@ -117,24 +105,21 @@ private slots:
         QCOMPARE(m_window->mnuAide->actions(), QList<QAction *>{m_window->mnuReponse});
     }
 
-    void fileMenuItemsInOrder()
-    {
+    void fileMenuItemsInOrder() {
         QStringList names;
         for (QAction *action : m_window->mnuFichier->actions())
             names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
         QCOMPARE(names, QStringList({"mnuNew", "mnuFinir", "-", "Language", "-", "mnuQuit"}));
     }
 
-    void shortcuts_data()
-    {
+    void shortcuts_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QKeySequence>("key");
         QTest::newRow("New") << "mnuNew" << QKeySequence(Qt::Key_F2);
         QTest::newRow("Quit") << "mnuQuit" << QKeySequence(Qt::Key_F3);
         QTest::newRow("Finish") << "mnuFinir" << QKeySequence(Qt::Key_F4);
     }
-    void shortcuts()
-    {
+    void shortcuts() {
         QFETCH(QString, name);
         QFETCH(QKeySequence, key);
         auto *action = m_window->findChild<QAction *>(name);
@@ -142,8 +127,7 @@ private slots:
         QCOMPARE(action->shortcut(), key);
     }
 
-    void finishBeforeTheFirstGameDoesNothing()
-    {
+    void finishBeforeTheFirstGameDoesNothing() {
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QTest::keyClick(m_window.get(), Qt::Key_F4);
@@ -152,8 +136,7 @@ private slots:
             QVERIFY(cell->text().isEmpty());
     }
 
-    void quitClosesTheWindowWithoutAsking()
-    {
+    void quitClosesTheWindowWithoutAsking() {
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QTest::keyClick(m_window.get(), Qt::Key_F3);
@@ -161,53 +144,48 @@ private slots:
         QVERIFY(m_platform->messages.isEmpty());
     }
 
-    void captions_data()
-    {
+    void captions_data() {
         QTest::addColumn<float>("langue");
         QTest::addColumn<QStringList>("captions");
         QTest::newRow("not set reads as English")
             << 0.0f
-            << QStringList{"&File", "New", "Finish the railing", "Exit", "&Help", "Réponse",
+            << QStringList{"&File",  "New",   "Finish the railing", "Exit", "&Help", "Réponse",
                            "&About", "VEXORO"};
-        QTest::newRow("French") << 2.0f
-                                << QStringList{"&Fichier", "Nouveau", "Finir la grille", "Quitter",
-                                               "&Aide", "Réponse", "A &propos", "de VEXORO"};
+        QTest::newRow("French") << 2.0f << QStringList{"&Fichier",  "Nouveau",  "Finir la grille",
+                                                       "Quitter",   "&Aide",    "Réponse",
+                                                       "A &propos", "de VEXORO"};
         QTest::newRow("German") << 3.0f
-                                << QStringList{"&Datei", "Neu", "Gitter beenden", "Verlassen",
-                                               "&Helf", "Antwort", "&Bezüglich", "VEXORO"};
+                                << QStringList{"&Datei", "Neu",     "Gitter beenden", "Verlassen",
+                                               "&Helf",  "Antwort", "&Bezüglich",     "VEXORO"};
     }
-    void captions()
-    {
+    void captions() {
         QFETCH(float, langue);
         QFETCH(QStringList, captions);
         modLangue::NumLangue = langue;
         m_window->ChangeLangue();
-        const QStringList actual{
-            m_window->mnuFichier->title(), m_window->mnuNew->text(),  m_window->mnuFinir->text(),
-            m_window->mnuQuit->text(),     m_window->mnuAide->title(), m_window->mnuReponse->text(),
-            m_window->mnuApropos->title(), m_window->mnuInfo->text()};
+        const QStringList actual{m_window->mnuFichier->title(), m_window->mnuNew->text(),
+                                 m_window->mnuFinir->text(),    m_window->mnuQuit->text(),
+                                 m_window->mnuAide->title(),    m_window->mnuReponse->text(),
+                                 m_window->mnuApropos->title(), m_window->mnuInfo->text()};
         QCOMPARE(actual, captions);
         QCOMPARE(m_window->Language->text(), QStringLiteral("Change &Language"));
         QCOMPARE(m_window->mnuNew->shortcut(), QKeySequence(Qt::Key_F2));
     }
 
-    void loadTurnsAnUnsetLanguageIntoEnglish()
-    {
+    void loadTurnsAnUnsetLanguageIntoEnglish() {
         // The window loaded with NumLangue 0 in init().
         QCOMPARE(modLangue::NumLangue, 1.0f);
         QCOMPARE(m_window->mnuFichier->title(), QStringLiteral("&File"));
     }
 
-    void lockedCellShowsItsBackgroundColour_data()
-    {
+    void lockedCellShowsItsBackgroundColour_data() {
         QTest::addColumn<modGrille::Couleur>("colour");
         QTest::addColumn<QColor>("rgb");
         QTest::newRow("cyan given") << modGrille::Couleur::Cyan << QColor(0, 255, 255);
         QTest::newRow("green solved") << modGrille::Couleur::Vert << QColor(0, 255, 0);
         QTest::newRow("red corrected") << modGrille::Couleur::Rouge << QColor(255, 0, 0);
     }
-    void lockedCellShowsItsBackgroundColour()
-    {
+    void lockedCellShowsItsBackgroundColour() {
         QFETCH(modGrille::Couleur, colour);
         QFETCH(QColor, rgb);
         CellEdit *cell = m_window->txtCh[40];
@@ -222,8 +200,7 @@ private slots:
                  QApplication::palette().color(QPalette::Disabled, QPalette::Text));
     }
 
-    void tabOrderFollowsTheCellIndex()
-    {
+    void tabOrderFollowsTheCellIndex() {
         for (int i = 0; i < 80; ++i)
             QCOMPARE(m_window->txtCh[i]->nextInFocusChain(), m_window->txtCh[i + 1]);
     }

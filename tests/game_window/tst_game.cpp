@@ -14,15 +14,13 @@ using modGrille::Couleur;
 class TestGame : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
+    void init() {
         m_game = std::make_unique<GameFixture>();
         QVERIFY(m_game->active);
     }
     void cleanup() { m_game.reset(); }
 
-    void firstOpeningOfTheDialog()
-    {
+    void firstOpeningOfTheDialog() {
         bool opened = false;
         m_game->newGameDialog([&](frmNew &dlg) {
             opened = true;
@@ -52,16 +50,14 @@ private slots:
                  QStringLiteral("Level Beginner       Click in a compartment to have the answer"));
     }
 
-    void levelLineInFrench()
-    {
+    void levelLineInFrench() {
         modLangue::NumLangue = 2;
         m_game->startGame(0, true);
         QCOMPARE(m_game->window->lblNiveau->text(),
                  QStringLiteral("Niveau Débutant       click dans une case pour avoir la réponse"));
     }
 
-    void cancelChangesNothingButKeepsTheLevel()
-    {
+    void cancelChangesNothingButKeepsTheLevel() {
         m_game->startGame(1, true);
         const QString before = m_game->window->lblNiveau->text();
         QList<QString> cells;
@@ -93,8 +89,7 @@ private slots:
         });
     }
 
-    void emptySelectionIsRefusedInFrench()
-    {
+    void emptySelectionIsRefusedInFrench() {
         m_game->newGameDialog([&](frmNew &dlg) {
             dlg.cmbChoix->setCurrentIndex(-1);
             QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
@@ -110,8 +105,7 @@ private slots:
         QVERIFY(!m_game->window->fraGrille->isVisible());
     }
 
-    void keysIntoACell_data()
-    {
+    void keysIntoACell_data() {
         QTest::addColumn<bool>("assistance");
         QTest::addColumn<QString>("keys"); // 'R' right digit, 'W' wrong digit, others as typed
         QTest::addColumn<QString>("text"); // the same letters for the expected text
@@ -119,20 +113,29 @@ private slots:
         QTest::addColumn<bool>("locked");
         for (bool assistance : {true, false}) {
             const char *mode = assistance ? "assisted" : "unassisted";
-            QTest::addRow("%s: wrong digit", mode) << assistance << "W" << "W" << assistance << false;
-            QTest::addRow("%s: digit replaces digit", mode) << assistance << "WR" << "R" << false << assistance;
-            QTest::addRow("%s: letter empties", mode) << assistance << "Wa" << "" << assistance << false;
-            QTest::addRow("%s: zero empties", mode) << assistance << "W0" << "" << assistance << false;
-            QTest::addRow("%s: space empties", mode) << assistance << "W " << "" << assistance << false;
-            QTest::addRow("%s: Enter empties", mode) << assistance << "W\r" << "" << assistance << false;
-            QTest::addRow("%s: Escape empties", mode) << assistance << "W\x1b" << "" << assistance << false;
-            QTest::addRow("%s: Backspace keeps colours", mode) << assistance << "W\b" << "" << assistance << false;
+            QTest::addRow("%s: wrong digit", mode) << assistance << "W"
+                                                   << "W" << assistance << false;
+            QTest::addRow("%s: digit replaces digit", mode) << assistance << "WR"
+                                                            << "R" << false << assistance;
+            QTest::addRow("%s: letter empties", mode) << assistance << "Wa"
+                                                      << "" << assistance << false;
+            QTest::addRow("%s: zero empties", mode) << assistance << "W0"
+                                                    << "" << assistance << false;
+            QTest::addRow("%s: space empties", mode) << assistance << "W "
+                                                     << "" << assistance << false;
+            QTest::addRow("%s: Enter empties", mode) << assistance << "W\r"
+                                                     << "" << assistance << false;
+            QTest::addRow("%s: Escape empties", mode) << assistance << "W\x1b"
+                                                      << "" << assistance << false;
+            QTest::addRow("%s: Backspace keeps colours", mode) << assistance << "W\b"
+                                                               << "" << assistance << false;
         }
-        QTest::addRow("unassisted: right digit stays open") << false << "R" << "R" << false << false;
-        QTest::addRow("assisted: right digit locks green") << true << "R" << "R" << false << true;
+        QTest::addRow("unassisted: right digit stays open") << false << "R"
+                                                            << "R" << false << false;
+        QTest::addRow("assisted: right digit locks green") << true << "R"
+                                                           << "R" << false << true;
     }
-    void keysIntoACell()
-    {
+    void keysIntoACell() {
         QFETCH(bool, assistance);
         QFETCH(QString, keys);
         QFETCH(QString, text);
@@ -155,8 +158,7 @@ private slots:
         QVERIFY(m_game->platform.messages.isEmpty());
     }
 
-    void deleteKeepsItsOrdinaryEffect()
-    {
+    void deleteKeepsItsOrdinaryEffect() {
         m_game->startGame(0, true);
         const int i = m_game->openCells().first();
         m_game->type(i, m_game->wrong(i));
@@ -168,8 +170,7 @@ private slots:
         QCOMPARE(m_game->cell(i)->foreColor(), Couleur::Rouge); // Delete is not judged
     }
 
-    void noOtherEditingPathPutsForeignTextInACell_data()
-    {
+    void noOtherEditingPathPutsForeignTextInACell_data() {
         QTest::addColumn<int>("path");
         QTest::newRow("Ctrl+V") << 0;
         QTest::newRow("Shift+Insert") << 1;
@@ -177,8 +178,7 @@ private slots:
         QTest::newRow("Ctrl+Z") << 3;
         QTest::newRow("middle click") << 4;
     }
-    void noOtherEditingPathPutsForeignTextInACell()
-    {
+    void noOtherEditingPathPutsForeignTextInACell() {
         QFETCH(int, path);
         m_game->startGame(0, false);
         const int i = m_game->openCells().first();
@@ -212,8 +212,7 @@ private slots:
         QVERIFY(!m_game->cell(i)->acceptDrops());
     }
 
-    void tabMovesToTheNextOpenCell()
-    {
+    void tabMovesToTheNextOpenCell() {
         m_game->startGame(5, true);
         const QList<int> open = m_game->openCells();
         m_game->cell(open[0])->setFocus();
@@ -222,8 +221,7 @@ private slots:
         QCOMPARE(m_game->window->CaseCourante, qint16(open[1]));
     }
 
-    void assistedGameEndsWithBravo()
-    {
+    void assistedGameEndsWithBravo() {
         m_game->startGame(0, true);
         const QList<int> open = m_game->openCells();
         for (int i : open) {
@@ -235,14 +233,14 @@ private slots:
         QCOMPARE(msg.text, QStringLiteral("Bravo !"));
         QCOMPARE(msg.style, 64 + 65536);
         QCOMPARE(msg.title, QStringLiteral("Vexoro"));
-        QCOMPARE(m_game->cell(open.last())->text(), QString(QLatin1Char(m_game->right(open.last()))));
+        QCOMPARE(m_game->cell(open.last())->text(),
+                 QString(QLatin1Char(m_game->right(open.last()))));
         QVERIFY(!m_game->window->mnuFinir->isEnabled());
         QVERIFY(m_game->openCells().isEmpty());
         QVERIFY(!triggerAction(*m_game->window, "mnuFinir"));
     }
 
-    void unassistedGameIsJudgedWhenFull()
-    {
+    void unassistedGameIsJudgedWhenFull() {
         modLangue::NumLangue = 5;
         m_game->startGame(0, false);
         const QList<int> open = m_game->openCells();
@@ -251,7 +249,8 @@ private slots:
             m_game->type(i, i == a || i == b ? m_game->wrong(i) : m_game->right(i));
         QVERIFY(m_game->platform.messages.isEmpty());
         for (int i : open)
-            QCOMPARE(m_game->cell(i)->foreColor(), i == a || i == b ? Couleur::Rouge : Couleur::TexteFenetre);
+            QCOMPARE(m_game->cell(i)->foreColor(),
+                     i == a || i == b ? Couleur::Rouge : Couleur::TexteFenetre);
         m_game->type(a, m_game->right(a));
         QVERIFY(m_game->platform.messages.isEmpty());
         m_game->type(b, m_game->right(b));
@@ -263,8 +262,7 @@ private slots:
         QCOMPARE(m_game->platform.messages.size(), 2);
     }
 
-    void popupRevealsTheCurrentCell()
-    {
+    void popupRevealsTheCurrentCell() {
         m_game->startGame(0, true);
         QList<QMenu *> popups;
         platform::setPopupHandler([&](QMenu &menu, const QPoint &) {
@@ -284,14 +282,12 @@ private slots:
         QVERIFY(!m_game->cell(i)->isEnabled());
     }
 
-    void menuKeyOffersThePopupFromTheKeyboard_data()
-    {
+    void menuKeyOffersThePopupFromTheKeyboard_data() {
         QTest::addColumn<bool>("assistance");
         QTest::newRow("with assistance") << true;
         QTest::newRow("without assistance") << false;
     }
-    void menuKeyOffersThePopupFromTheKeyboard()
-    {
+    void menuKeyOffersThePopupFromTheKeyboard() {
         QFETCH(bool, assistance);
         m_game->startGame(0, assistance);
         int popups = 0;
@@ -307,8 +303,7 @@ private slots:
             QCOMPARE(m_game->cell(i)->text(), QString(QLatin1Char(m_game->right(i))));
     }
 
-    void noPopupWithoutAssistance()
-    {
+    void noPopupWithoutAssistance() {
         m_game->startGame(0, false);
         int popups = 0;
         platform::setPopupHandler([&](QMenu &, const QPoint &) -> QAction * {
@@ -321,10 +316,10 @@ private slots:
         QCOMPARE(popups, 0);
     }
 
-    void answerOnTheLastCellLeavesFinishEnabled()
-    {
+    void answerOnTheLastCellLeavesFinishEnabled() {
         m_game->startGame(0, true);
-        platform::setPopupHandler([](QMenu &menu, const QPoint &) { return menu.actions().value(0); });
+        platform::setPopupHandler(
+            [](QMenu &menu, const QPoint &) { return menu.actions().value(0); });
         const QList<int> open = m_game->openCells();
         for (int i : open.mid(1))
             m_game->type(i, m_game->right(i));
@@ -336,14 +331,12 @@ private slots:
         QCOMPARE(m_game->platform.messages.size(), 1);
     }
 
-    void finish_data()
-    {
+    void finish_data() {
         QTest::addColumn<bool>("assistance");
         QTest::newRow("with assistance") << true;
         QTest::newRow("without assistance") << false;
     }
-    void finish()
-    {
+    void finish() {
         QFETCH(bool, assistance);
         m_game->startGame(0, assistance);
         const QList<int> open = m_game->openCells();
@@ -355,9 +348,11 @@ private slots:
             QCOMPARE(m_game->cell(i)->text(), QString(QLatin1Char(m_game->right(i))));
             QVERIFY(!m_game->cell(i)->isEnabled());
         }
-        QCOMPARE(m_game->cell(rightCell)->backColor(), assistance ? Couleur::Vert : Couleur::FondFenetre);
+        QCOMPARE(m_game->cell(rightCell)->backColor(),
+                 assistance ? Couleur::Vert : Couleur::FondFenetre);
         QCOMPARE(m_game->cell(wrongCell)->backColor(), Couleur::Rouge);
-        QCOMPARE(m_game->cell(wrongCell)->foreColor(), assistance ? Couleur::Rouge : Couleur::TexteFenetre);
+        QCOMPARE(m_game->cell(wrongCell)->foreColor(),
+                 assistance ? Couleur::Rouge : Couleur::TexteFenetre);
         QCOMPARE(m_game->cell(emptyCell)->backColor(), Couleur::Vert);
         QVERIFY(!m_game->window->mnuFinir->isEnabled());
         QVERIFY(m_game->platform.messages.isEmpty());
@@ -369,8 +364,7 @@ private slots:
 
     // A queued F2 must not start a new game in the middle of the last key's handling:
     // the old game's digit, "Bravo !" and the disabled Finish would land on the new board.
-    void queuedNewGameDoesNotRunInsideTheLastKey()
-    {
+    void queuedNewGameDoesNotRunInsideTheLastKey() {
         m_game->startGame(0, true);
         const QList<int> open = m_game->openCells();
         for (int i : open.mid(0, open.size() - 1))

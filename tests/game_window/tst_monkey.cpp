@@ -12,8 +12,7 @@
 class TestMonkey : public QObject {
     Q_OBJECT
 private slots:
-    void randomPlayKeepsTheBoardSound()
-    {
+    void randomPlayKeepsTheBoardSound() {
         const quint64 seed = qEnvironmentVariableIsSet("VEXORO_MONKEY_SEED")
                                  ? qEnvironmentVariable("VEXORO_MONKEY_SEED").toULongLong()
                                  : 20261206;
@@ -43,12 +42,12 @@ private slots:
                 buttons[pick(int(buttons.size()))]->click();
         });
 
-        const Qt::Key others[] = {Qt::Key_A, Qt::Key_0, Qt::Key_Space, Qt::Key_Return,
-                                  Qt::Key_Escape, Qt::Key_Left, Qt::Key_Home, Qt::Key_End};
+        const Qt::Key others[] = {Qt::Key_A,      Qt::Key_0,    Qt::Key_Space, Qt::Key_Return,
+                                  Qt::Key_Escape, Qt::Key_Left, Qt::Key_Home,  Qt::Key_End};
         constexpr int Events = 10000;
         for (int n = 0; n < Events; ++n) {
-            QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget()
-                                                         : game.window.get();
+            QWidget *focus =
+                QApplication::focusWidget() ? QApplication::focusWidget() : game.window.get();
             const int kind = pick(100);
             QString what;
             if (kind < 40) {
@@ -86,11 +85,17 @@ private slots:
                 const bool oneDigit = text.size() == 1 && text[0] >= u'1' && text[0] <= u'9';
                 if (!text.isEmpty() && !oneDigit)
                     QFAIL(qPrintable(QStringLiteral("event %1 (%2): cell %3 holds \"%4\"")
-                                         .arg(n).arg(what).arg(i).arg(text)));
-                if (modGrille::NumGrille != 0 && !game.cell(i)->isEnabled()
-                    && text != QString::number(game.solution(i)))
+                                         .arg(n)
+                                         .arg(what)
+                                         .arg(i)
+                                         .arg(text)));
+                if (modGrille::NumGrille != 0 && !game.cell(i)->isEnabled() &&
+                    text != QString::number(game.solution(i)))
                     QFAIL(qPrintable(QStringLiteral("event %1 (%2): locked cell %3 shows \"%4\"")
-                                         .arg(n).arg(what).arg(i).arg(text)));
+                                         .arg(n)
+                                         .arg(what)
+                                         .arg(i)
+                                         .arg(text)));
             }
         }
         QVERIFY(modGrille::NumGrille != 0); // the run did play games

@@ -16,14 +16,12 @@
 // fresh start; one per test function.
 class TestPlatform {
 public:
-    TestPlatform()
-    {
+    TestPlatform() {
         modLangue::NumLangue = 0;
         modGrille::ReinitialiserPartie();
         platform::setMessageHandler([this](const platform::MessageRequest &r) { messages << r; });
     }
-    ~TestPlatform()
-    {
+    ~TestPlatform() {
         platform::setMessageHandler({});
         platform::setModalHandler({});
         platform::setPopupHandler({});
@@ -36,8 +34,7 @@ public:
 };
 
 // Fires the named menu command as the player would, failing when it is disabled.
-inline bool triggerAction(QWidget &window, const char *name)
-{
+inline bool triggerAction(QWidget &window, const char *name) {
     auto *action = window.findChild<QAction *>(QLatin1String(name));
     if (!action || !action->isEnabled())
         return false;
