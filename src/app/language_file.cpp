@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 namespace modGrille {
@@ -35,8 +36,10 @@ QString suffixeAleatoire() {
 QString creerProvisoire(const QString &iniPath) {
     const QFileInfo ini(iniPath);
     for (int essai = 0; essai < essaisDeNom; ++essai) {
-        const QString path =
-            ini.dir().filePath(ini.fileName() + u'.' + suffixeAleatoire() + QStringLiteral(".tmp"));
+        // The writer's process number tells a later write whether the file is abandoned.
+        const QString path = ini.dir().filePath(ini.fileName() + u'.'
+                                                + QString::number(::getpid()) + u'-'
+                                                + suffixeAleatoire() + QStringLiteral(".tmp"));
         const int fd = ::open(QFile::encodeName(path).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -60,8 +63,11 @@ bool synchroniser(const QString &path, int flags) {
     return ok;
 }
 
-// Removes fresh files of ours that an interrupted rewrite left behind. A recent one may
-// belong to another copy of the program that is writing right now, and stays.
+bool processusVivant(qint64 pid) { return ::kill(pid_t(pid), 0) == 0 || errno == EPERM; }
+
+// Removes fresh files of ours that an interrupted rewrite left behind: those whose writer
+// has ended, and any old one (its process number may have been reused). A recent one of a
+// running copy of the program is being written right now, and stays.
 void retirerAbandonnes(const QString &iniPath) {
     const QFileInfo ini(iniPath);
     const QDateTime limite =
@@ -69,23 +75,39 @@ void retirerAbandonnes(const QString &iniPath) {
     const QFileInfoList entries =
         ini.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo &entry : entries) {
-        if (EstFichierProvisoire(ini.fileName(), entry.fileName()) && !entry.isSymLink() &&
-            entry.lastModified().toUTC() < limite)
+        qint64 pid = 0;
+        if (EstFichierProvisoire(ini.fileName(), entry.fileName(), &pid) && !entry.isSymLink()
+            && (!processusVivant(pid) || entry.lastModified().toUTC() < limite))
             QFile::remove(entry.filePath());
     }
 }
 
 } // namespace
 
-bool EstFichierProvisoire(const QString &iniFileName, const QString &name) {
+bool EstFichierProvisoire(const QString &iniFileName, const QString &name, qint64 *pid) {
     const QString debut = iniFileName + u'.';
     const QString fin = QStringLiteral(".tmp");
-    if (name.size() != debut.size() + longueurAleatoire + fin.size() || !name.startsWith(debut) ||
-        !name.endsWith(fin))
+    if (!name.startsWith(debut) || !name.endsWith(fin))
         return false;
-    const QStringView milieu = QStringView(name).mid(debut.size(), longueurAleatoire);
-    return std::all_of(milieu.begin(), milieu.end(),
-                       [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
+    const QStringView milieu =
+        QStringView(name).mid(debut.size(), name.size() - debut.size() - fin.size());
+    const qsizetype tiret = milieu.indexOf(u'-');
+    if (tiret <= 0 || milieu.size() - tiret - 1 != longueurAleatoire)
+        return false;
+    const QStringView numero = milieu.left(tiret);
+    const QStringView aleatoire = milieu.mid(tiret + 1);
+    if (!std::all_of(numero.begin(), numero.end(), [](QChar c) { return c.isDigit(); }))
+        return false;
+    bool ok = false;
+    const qint64 valeur = numero.toLongLong(&ok);
+    if (!ok || valeur <= 0)
+        return false;
+    if (!std::all_of(aleatoire.begin(), aleatoire.end(),
+                     [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); }))
+        return false;
+    if (pid)
+        *pid = valeur;
+    return true;
 }
 
 bool EcrireLangue(const QString &iniPath, float numLangue) {

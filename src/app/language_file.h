@@ -14,11 +14,13 @@ namespace modGrille {
 bool EcrireLangue(const QString &iniPath, float numLangue);
 
 // True when `name` is the name of one of the fresh files made for `iniFileName`:
-// "<iniFileName>.<six letters or digits>.tmp".
-bool EstFichierProvisoire(const QString &iniFileName, const QString &name);
+// "<iniFileName>.<writer's process number>-<six letters or digits>.tmp"; `pid`, when given,
+// receives the process number.
+bool EstFichierProvisoire(const QString &iniFileName, const QString &name,
+                          qint64 *pid = nullptr);
 
-// How old a fresh file must be before it counts as left behind rather than being written
-// right now by another running copy of the program.
+// How old a fresh file of a running process must be before it counts as left behind
+// (process numbers are reused); a file whose writer has ended is removed at once.
 inline constexpr int AgeProvisoireAbandonne = 10 * 60; // seconds
 
 } // namespace modGrille

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QTest>
 
 #include <atomic>
@@ -133,11 +134,20 @@ private slots:
         QTest::addColumn<int>("age"); // seconds
         QTest::addColumn<bool>("removed");
         const int vieux = modGrille::AgeProvisoireAbandonne + 60;
-        QTest::newRow("left behind") << "start.ini.Ab3xY9.tmp" << vieux << true;
-        QTest::newRow("being written by another copy") << "start.ini.Ab3xY9.tmp" << 0 << false;
-        QTest::newRow("five characters") << "start.ini.Ab3xY.tmp" << vieux << false;
-        QTest::newRow("not a letter") << "start.ini.Ab3-Y9.tmp" << vieux << false;
-        QTest::newRow("another file's") << "other.ini.Ab3xY9.tmp" << vieux << false;
+        const QString vivant = QString::number(QCoreApplication::applicationPid());
+        // A process that has ended: its files are abandoned whatever their age.
+        QProcess fini;
+        fini.start(QStringLiteral("true"), {});
+        QVERIFY(fini.waitForFinished());
+        const QString mort = QString::number(fini.processId() ? fini.processId() : 999999);
+        QTest::newRow("writer ended") << "start.ini." + mort + "-Ab3xY9.tmp" << 0 << true;
+        QTest::newRow("old, writer running") << "start.ini." + vivant + "-Ab3xY9.tmp" << vieux << true;
+        QTest::newRow("being written by another copy")
+            << "start.ini." + vivant + "-Ab3xY9.tmp" << 0 << false;
+        QTest::newRow("five characters") << "start.ini." + mort + "-Ab3xY.tmp" << vieux << false;
+        QTest::newRow("not a letter") << "start.ini." + mort + "-Ab3.Y9.tmp" << vieux << false;
+        QTest::newRow("no process number") << "start.ini.Ab3xY9.tmp" << vieux << false;
+        QTest::newRow("another file's") << "other.ini." + mort + "-Ab3xY9.tmp" << vieux << false;
         QTest::newRow("backup") << "start.ini.bak" << vieux << false;
     }
     void leftoversOfAnInterruptedRewrite() {
@@ -156,7 +166,7 @@ private slots:
         QTemporaryDir dir;
         const QString target = writeFixture(dir, "kept", QStringLiteral("target"));
         QVERIFY(vieillir(target, modGrille::AgeProvisoireAbandonne + 60));
-        const QString link = dir.filePath(QStringLiteral("start.ini.Ab3xY9.tmp"));
+        const QString link = dir.filePath(QStringLiteral("start.ini.1-Ab3xY9.tmp"));
         QVERIFY(QFile::link(target, link));
 
         QVERIFY(modGrille::EcrireLangue(dir.filePath(QStringLiteral("start.ini")), 1.0f));

@@ -1,5 +1,6 @@
 #include "app/ini_fixture.h"
 #include "app/startup_language.h"
+#include "platform/unprivileged_run.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@ private slots:
     void emptyMenusFromOutOfRangeLanguage();
     void noSettingsFile_data();
     void noSettingsFile();
+    void unreadableFileReadsAsEnglish();
 
 private:
     QTemporaryDir m_dir;
@@ -91,3 +93,18 @@ void tst_StartupLanguage::noSettingsFile() {
 
 QTEST_GUILESS_MAIN(tst_StartupLanguage)
 #include "tst_startup_language.moc"
+
+void tst_StartupLanguage::unreadableFileReadsAsEnglish() {
+    RUN_AS_UNPRIVILEGED_USER();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("start.ini"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(startIni("Language=2"));
+    }
+    QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+    QFile probe(path);
+    QVERIFY2(!probe.open(QIODevice::ReadOnly), "the file is still readable");
+    QCOMPARE(LangueDemarrage(path), 0.0f);
+}

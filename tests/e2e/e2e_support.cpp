@@ -24,8 +24,17 @@ std::optional<QByteArray> readFile(const QString &path) {
     return file.readAll();
 }
 
+// Removes whatever stands under `path`: a file, a link (not its target) or a folder.
+void clear(const QString &path) {
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        QDir(path).removeRecursively();
+    else
+        QFile::remove(path);
+}
+
 void writeFile(const QString &path, const std::optional<QByteArray> &contents) {
-    QFile::remove(path);
+    clear(path);
     if (!contents)
         return;
     QFile file(path);
@@ -50,11 +59,16 @@ QString Game::folder() {
 }
 
 void Game::setStartIni(const std::optional<QByteArray> &contents) {
+    replaceStartIni([&](const QString &path) { writeFile(path, contents); });
+}
+
+void Game::replaceStartIni(const std::function<void(const QString &)> &make) {
     if (!m_iniTouched) {
         m_savedIni = readFile(iniPath());
         m_iniTouched = true;
     }
-    writeFile(iniPath(), contents);
+    clear(iniPath());
+    make(iniPath());
 }
 
 QString Game::xdotool(const QStringList &args, bool *ok) {

@@ -22,6 +22,8 @@ public:
     // Replaces start.ini beside the program (empty optional: no file) for this test;
     // the folder's own file, if any, is put back when the Game ends.
     void setStartIni(const std::optional<QByteArray> &contents);
+    // Clears the place of start.ini, then lets `make` put anything there (a folder, a link).
+    void replaceStartIni(const std::function<void(const QString &path)> &make);
 
     // Runs the program with QT_SCALE_FACTOR=`scale` (logical pixels become `scale` pixels).
     void setScale(int scale) { m_scale = scale; }
@@ -30,6 +32,7 @@ public:
     // Starts the program and waits up to `timeoutMs` for its window.
     bool start(int timeoutMs = 10000);
     QString windowId() const { return m_windowId; }
+    qint64 processId() const { return m_process.processId(); }
     // The window's rectangle on the screen, and its client area below the menu bar
     // (in screen pixels).
     QRect geometry() const;

@@ -45,6 +45,16 @@ inline void relancer() {
     env.insert(QLatin1String(marqueEnfant), QStringLiteral("1"));
     env.insert(QStringLiteral("TMPDIR"), espace.path());
     env.insert(QStringLiteral("HOME"), espace.path());
+    // The leak checker's suppressions may lie in a folder the user cannot read: copy them.
+    QString lsan = env.value(QStringLiteral("LSAN_OPTIONS"));
+    const QRegularExpression suppressions(QStringLiteral("suppressions=([^:]+)"));
+    if (const auto match = suppressions.match(lsan); match.hasMatch()) {
+        const QString copie = espace.filePath(QStringLiteral("lsan.supp"));
+        QVERIFY(QFile::copy(match.captured(1), copie));
+        QVERIFY(::chmod(QFile::encodeName(copie).constData(), 0644) == 0);
+        lsan.replace(match.capturedStart(1), match.capturedLength(1), copie);
+        env.insert(QStringLiteral("LSAN_OPTIONS"), lsan);
+    }
     QProcess run;
     run.setProcessEnvironment(env);
     run.setWorkingDirectory(espace.path());
