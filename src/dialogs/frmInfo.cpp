@@ -2,6 +2,7 @@
 
 #include "game_window/twips.h"
 #include "lang/catalogue.h"
+#include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/web_link.h"
 
@@ -34,17 +35,12 @@ void colorer(QWidget *widget, QPalette::ColorRole role, QRgb couleur) {
     widget->setPalette(couleurs);
 }
 
-QFont police(const QWidget *widget, qreal points) {
-    QFont f = widget->font();
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(points);
-    return f;
-}
 } // namespace
 
 frmInfo::frmInfo(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint) {
     setObjectName(QStringLiteral("frmInfo"));
+    setFont(platform::PoliceParDefaut());
     resize(twips(6300), twips(4830));
 
     // Creation order is the tab order: the OK button is the only control that takes focus.
@@ -68,7 +64,7 @@ frmInfo::frmInfo(QWidget *parent)
     lblLien->setText(QLatin1String(AdressePageWeb));
     lblLien->setAutoFillBackground(true);
     colorer(lblLien, QPalette::Window, grisClair);
-    QFont souligne = police(lblLien, 8.25);
+    QFont souligne = platform::PoliceParDefaut();
     souligne.setUnderline(true);
     lblLien->setFont(souligne);
     lblLien->setCursor(Qt::PointingHandCursor);
@@ -77,9 +73,8 @@ frmInfo::frmInfo(QWidget *parent)
     lblLien->installEventFilter(this);
 
     Label4 = label("Label4", this, twipsRect(120, 3480, 2175, 375));
-    Label4->setFont(police(Label4, 12));
     Label3 = label("Label3", this, twipsRect(2400, 3480, 1935, 855));
-    Label3->setFont(police(Label3, 9.75));
+    Label3->setFont(platform::Police(9.75));
     Label3->setWordWrap(true);
     colorer(Label3, QPalette::WindowText, prune);
 
@@ -90,6 +85,7 @@ frmInfo::frmInfo(QWidget *parent)
 
 void frmInfo::Form_Load() {
     Label4->setText(Traduction(modLangue::LabelShortcuts));
+    platform::AjusterPolice(*Label4, platform::Police(12));
     Label3->setText(Traduction(modLangue::TextShortcuts));
 }
 

@@ -4,6 +4,7 @@
 #include "game_window/frmMain.h"
 #include "game_window/twips.h"
 #include "lang/catalogue.h"
+#include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 
@@ -35,14 +36,13 @@ frmLangue::frmLangue(frmMain &main)
     : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint)
     , m_main(main) {
     setObjectName(QStringLiteral("frmLangue"));
+    setFont(platform::PoliceParDefaut());
     resize(twips(9300), twips(1860));
 
     Label1 = new QLabel(QStringLiteral("VEXORO settigns - Please choice your language :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(360, 120, 8295, 375));
-    QFont titre = Label1->font();
-    titre.setStyleHint(QFont::SansSerif);
-    titre.setPointSize(12);
+    QFont titre = platform::Police(12);
     titre.setBold(true);
     Label1->setFont(titre);
     QPalette couleurs = Label1->palette();

@@ -3,6 +3,7 @@
 #include "game_window/frmMain.h"
 #include "game_window/twips.h"
 #include "lang/catalogue.h"
+#include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/random_source.h"
 #include "puzzle/game_state.h"
@@ -22,6 +23,7 @@ frmNew::frmNew(frmMain &main)
     : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint)
     , m_main(main) {
     setObjectName(QStringLiteral("frmNew"));
+    setFont(platform::PoliceParDefaut());
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(twips(3840), twips(1635));
 
@@ -87,6 +89,7 @@ void frmNew::cmdOK_Click() {
     m_main.lblNiveau->setText(Traduction(modLangue::LabelLevel) + QLatin1Char(' ') +
                               cmbChoix->itemText(niveau) + QString(7, QLatin1Char(' ')) +
                               Traduction(modLangue::HintClickCell));
+    platform::AjusterPolice(*m_main.lblNiveau, platform::PoliceParDefaut());
     m_main.fraGrille->setVisible(true);
     m_main.lblNiveau->setVisible(true);
     m_main.Image1->setVisible(false);

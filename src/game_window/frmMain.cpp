@@ -6,6 +6,7 @@
 #include "game_window/twips.h"
 #include "lang/catalogue.h"
 #include "lang/menu_captions.h"
+#include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/pictures.h"
@@ -48,6 +49,7 @@ private:
 frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
+    setFont(platform::PoliceParDefaut());
     setWindowTitle(QStringLiteral("  ve | xo | ro"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -76,9 +78,7 @@ void frmMain::createControls(QWidget *client) {
     fraGrille->setGeometry(twipsRect(120, 120, 5895, 4935));
     fraGrille->setVisible(false);
 
-    QFont cellFont = font();
-    cellFont.setStyleHint(QFont::SansSerif);
-    cellFont.setPointSizeF(13.5);
+    const QFont cellFont = platform::Police(13.5);
     for (int i = 0; i < modGrille::NombreCases; ++i) {
         const int r = i / 9;
         const int c = i % 9;

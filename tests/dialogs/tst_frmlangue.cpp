@@ -1,5 +1,6 @@
 // The language chooser: its layout, and what a flag does to the run, to start.ini and to
 // the game window's menus.
+#include "app/startup_language.h"
 #include "dialogs/frmLangue.h"
 #include "game_window/frmMain.h"
 #include "platform/unprivileged_run.h"
@@ -225,6 +226,9 @@ private slots:
         QVERIFY(m_platform->messages.isEmpty());
         QCOMPARE(octets(home.filePath(QStringLiteral("vexoro/start.ini"))), lignes(4));
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("start.ini"))));
+        // The next start, which reads start.ini where it is kept, comes up in Italian.
+        QCOMPARE(modGrille::LangueDemarrage(platform::CheminReglages(QStringLiteral("start.ini"))),
+                 4.0f);
     }
 
 private:
