@@ -75,3 +75,16 @@ public:
     std::unique_ptr<frmMain> window;
     bool active = false;
 };
+
+// A test class whose every test function starts from a fresh game window.
+class GameTest : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<GameFixture> m_game;
+private slots:
+    void init() {
+        m_game = std::make_unique<GameFixture>();
+        QVERIFY(m_game->active);
+    }
+    void cleanup() { m_game.reset(); }
+};

@@ -26,15 +26,9 @@ QString spokenName(QObject *object) {
 }
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public GameTest {
     Q_OBJECT
 private slots:
-    void init() {
-        m_game = std::make_unique<GameFixture>();
-        QVERIFY(m_game->active);
-    }
-    void cleanup() { m_game.reset(); }
-
     void cellsAreNamedByRowAndColumn_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("name");
@@ -121,9 +115,6 @@ private slots:
         QVERIFY(triggerAction(*m_game->window, command.toLatin1().constData()));
         QCOMPARE(actual, names);
     }
-
-private:
-    std::unique_ptr<GameFixture> m_game;
 };
 
 QTEST_MAIN(TestAccessibility)

@@ -64,15 +64,9 @@ QStringList clippedIn(QWidget &window) {
 }
 } // namespace
 
-class TestTextFits : public QObject {
+class TestTextFits : public GameTest {
     Q_OBJECT
 private slots:
-    void init() {
-        m_game = std::make_unique<GameFixture>();
-        QVERIFY(m_game->active);
-    }
-    void cleanup() { m_game.reset(); }
-
     void everyWindowInEveryLanguage_data() {
         QTest::addColumn<int>("langue");
         const char *names[] = {"English", "French", "German", "Italian", "Spanish"};
@@ -105,9 +99,6 @@ private slots:
         clipped.removeDuplicates();
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
-
-private:
-    std::unique_ptr<GameFixture> m_game;
 };
 
 QTEST_MAIN(TestTextFits)
