@@ -24,7 +24,11 @@ QColor rgb(Couleur colour, const QPalette &system) {
 }
 } // namespace
 
-CellEdit::CellEdit(int index, CellEvents &events, QWidget *parent)
+QValidator *CellEdit::digitValidator(QObject *parent) {
+    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9]?")), parent);
+}
+
+CellEdit::CellEdit(int index, CellEvents &events, const QValidator *digits, QWidget *parent)
     : QLineEdit(parent)
     , m_index(index)
     , m_events(events) {
@@ -37,8 +41,7 @@ CellEdit::CellEdit(int index, CellEvents &events, QWidget *parent)
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     // Last line of defence: whatever reaches the text through editing is one digit or none.
-    setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9]?")), this));
+    setValidator(digits);
     setAccessibleName(QStringLiteral("Row %1, column %2").arg(index / 9 + 1).arg(index % 9 + 1));
     connect(this, &QLineEdit::textChanged, this, &CellEdit::updateAccessibleState);
     applyColours();

@@ -24,7 +24,11 @@ protected:
 class CellEdit : public QLineEdit {
     Q_OBJECT
 public:
-    CellEdit(int index, CellEvents &events, QWidget *parent);
+    // `digits` accepts nothing or one digit 1-9; one validator serves every cell.
+    CellEdit(int index, CellEvents &events, const QValidator *digits, QWidget *parent);
+
+    // A validator for the cells, owned by `parent`.
+    static QValidator *digitValidator(QObject *parent);
 
     int index() const { return m_index; }
     modGrille::Couleur backColor() const { return m_back; }

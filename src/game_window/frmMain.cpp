@@ -79,10 +79,11 @@ void frmMain::createControls(QWidget *client) {
     fraGrille->setVisible(false);
 
     const QFont cellFont = platform::Police(13.5);
+    const QValidator *digits = CellEdit::digitValidator(fraGrille);
     for (int i = 0; i < modGrille::NombreCases; ++i) {
         const int r = i / 9;
         const int c = i % 9;
-        auto *cell = new CellEdit(i, *this, fraGrille);
+        auto *cell = new CellEdit(i, *this, digits, fraGrille);
         cell->setGeometry(
             twipsRect(120 + 600 * c + 120 * (c / 3), 240 + 480 * r + 120 * (r / 3), 615, 495));
         cell->setFont(cellFont);
