@@ -1,22 +1,17 @@
 // The language chooser: its layout, and what a flag does to the run, to start.ini and to
 // the game window's menus.
 #include "app/startup_language.h"
+#include "dialogs/dialog_fixture.h"
 #include "dialogs/frmLangue.h"
-#include "game_window/frmMain.h"
 #include "platform/unprivileged_run.h"
-#include "support/test_platform.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <functional>
-#include <memory>
 
 namespace {
 QByteArray lignes(int langue) {
@@ -35,61 +30,37 @@ bool ecrire(const QString &path, const QByteArray &bytes) {
 }
 } // namespace
 
-class TestFrmLangue : public QObject {
+class TestFrmLangue : public QObject, private DialogFixture {
     Q_OBJECT
 private slots:
-    void init() {
-        m_platform = std::make_unique<TestPlatform>();
-        m_folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_folder->isValid());
-        platform::setAppPathForTests(m_folder->path());
-        m_window = std::make_unique<frmMain>();
-    }
-    void cleanup() {
-        m_window.reset();
-        m_folder.reset();
-        m_platform.reset();
-    }
+    void init() { demarrer(); }
+    void cleanup() { arreter(); }
 
-    void windowHasNoTitleBarAndItsClientArea() {
-        frmLangue dialog(*m_window);
-        QCOMPARE(dialog.size(), QSize(620, 124));
-        QVERIFY(dialog.windowFlags() & Qt::CustomizeWindowHint);
-        QVERIFY(!(dialog.windowFlags() & Qt::WindowTitleHint));
-        QVERIFY(dialog.minimumSize() != dialog.maximumSize());
-    }
+    void windowHasNoTitleBarAndItsClientArea() { verifierCadre(frmLangue(*m_window), {620, 124}); }
 
     void controlRectangles_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("rect");
-        QTest::newRow("Label1") << "Label1" << QRect(24, 8, 553, 25);
+        colonnesControle();
+        ligneControle(QStringLiteral("Label1"), "frmLangue", QRect(24, 8, 553, 25));
         // Buttons 1680 twips (112 px) apart from 360 twips, 1575 x 855 twips each.
         for (int i = 0; i < 5; ++i)
-            QTest::addRow("cmdLangue %d", i)
-                << QStringLiteral("cmdLangue_%1").arg(i) << QRect(24 + 112 * i, 40, 105, 57);
+            ligneControle(QStringLiteral("cmdLangue_%1").arg(i), "frmLangue",
+                          QRect(24 + 112 * i, 40, 105, 57));
     }
-    void controlRectangles() {
-        QFETCH(QString, name);
-        QFETCH(QRect, rect);
-        frmLangue dialog(*m_window);
-        auto *widget = dialog.findChild<QWidget *>(name);
-        QVERIFY(widget);
-        QCOMPARE(widget->geometry(), rect);
-    }
+    void controlRectangles() { verifierControle(frmLangue(*m_window)); }
 
     void flags_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("United Kingdom") << 0 << "English"
-                                        << ":/images/flag_uk.png";
-        QTest::newRow("France") << 1 << QString::fromUtf8("Français") << ":/images/flag_fr.png";
-        QTest::newRow("Germany") << 2 << "Deutsch"
-                                 << ":/images/flag_de.png";
-        QTest::newRow("Italy") << 3 << "Italiano"
-                               << ":/images/flag_it.png";
-        QTest::newRow("Spain") << 4 << "Spanish"
-                               << ":/images/flag_es.png";
+        const auto row = [](const char *name, int index, const QString &toolTip, const char *flag) {
+            QTest::newRow(name) << index << toolTip
+                                << QStringLiteral(":/images/flag_%1.png").arg(QLatin1String(flag));
+        };
+        row("United Kingdom", 0, QStringLiteral("English"), "uk");
+        row("France", 1, QString::fromUtf8("Français"), "fr");
+        row("Germany", 2, QStringLiteral("Deutsch"), "de");
+        row("Italy", 3, QStringLiteral("Italiano"), "it");
+        row("Spain", 4, QStringLiteral("Spanish"), "es");
     }
     void flags() {
         QFETCH(int, index);
@@ -121,18 +92,17 @@ private slots:
         QTest::addColumn<QByteArray>("before"); // null: no start.ini
         QTest::addColumn<QString>("fileMenu");
         QTest::addColumn<QString>("newItem");
-        QTest::newRow("English, no file") << 0 << QByteArray() << "&File"
-                                          << "New";
-        QTest::newRow("French over English") << 1 << lignes(1) << "&Fichier"
-                                             << "Nouveau";
-        QTest::newRow("German, other lines are gone")
-            << 2 << QByteArray("[Other]\r\nKey=1\r\n[LastOpen]\r\nLanguage=5\r\nMore=2\r\n")
-            << "&Datei"
-            << "Neu";
-        QTest::newRow("Italian, no file") << 3 << QByteArray() << "&Schedario"
-                                          << "Nuovo";
-        QTest::newRow("Spanish again") << 4 << lignes(5) << "&Fichero"
-                                       << "Nuevo";
+        const auto row = [](const char *name, int index, const QByteArray &before,
+                            const char *fileMenu, const char *newItem) {
+            QTest::newRow(name) << index << before << QString::fromLatin1(fileMenu)
+                                << QString::fromLatin1(newItem);
+        };
+        row("English, no file", 0, QByteArray(), "&File", "New");
+        row("French over English", 1, lignes(1), "&Fichier", "Nouveau");
+        row("German, other lines are gone", 2,
+            "[Other]\r\nKey=1\r\n[LastOpen]\r\nLanguage=5\r\nMore=2\r\n", "&Datei", "Neu");
+        row("Italian, no file", 3, QByteArray(), "&Schedario", "Nuovo");
+        row("Spanish again", 4, lignes(5), "&Fichero", "Nuevo");
     }
     void flagSetsTheLanguageWritesTheLinesAndRecaptions() {
         QFETCH(int, index);
@@ -246,9 +216,6 @@ private:
         QVERIFY(triggerAction(*m_window, "Language"));
     }
 
-    std::unique_ptr<TestPlatform> m_platform;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<frmMain> m_window;
     int m_result = -1;
     bool m_stillOpen = true;
 };

@@ -51,19 +51,6 @@ public:
         return ::chmod(QFile::encodeName(file).constData(), mode_t(mode)) == 0;
     }
 
-    // A program that writes each of its arguments on a line of `record`.
-    bool writeRecordingProgram(const QString &relative, const QString &record) const {
-        return write(relative,
-                     "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + QFile::encodeName(record) + "'\n",
-                     0755);
-    }
-
-    // A desktop entry for `exec` that opens HTML documents.
-    bool writeBrowserEntry(const QString &relative, const QByteArray &exec) const {
-        return write(relative, "[Desktop Entry]\nType=Application\nName=Browser\nExec=" + exec +
-                                   "\nMimeType=text/html;\n");
-    }
-
 private:
     QTemporaryDir m_dir;
 };

@@ -11,24 +11,17 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <iterator>
+
 // Shared helpers of the puzzle tests. Boards are 81-character pictures, '.' for empty.
 namespace modGrille {
 
 // Lets QCOMPARE name a colour when it fails.
 inline char *toString(Couleur colour) {
-    switch (colour) {
-    case Couleur::FondFenetre:
-        return qstrdup("FondFenetre");
-    case Couleur::TexteFenetre:
-        return qstrdup("TexteFenetre");
-    case Couleur::Cyan:
-        return qstrdup("Cyan");
-    case Couleur::Vert:
-        return qstrdup("Vert");
-    case Couleur::Rouge:
-        return qstrdup("Rouge");
-    }
-    return qstrdup("?");
+    // In the order of the enumeration.
+    static const char *const names[] = {"FondFenetre", "TexteFenetre", "Cyan", "Vert", "Rouge"};
+    const auto i = static_cast<std::size_t>(colour);
+    return qstrdup(i < std::size(names) ? names[i] : "?");
 }
 
 } // namespace modGrille
@@ -39,6 +32,7 @@ namespace fixtures {
 
 using modGrille::Couleur;
 using modGrille::MemoryBoard;
+using modGrille::NombreCases;
 
 // Bank entry `grille` read straight from the stored table, not through ChiffreSolution.
 inline QString solvedPicture(qint16 grille) {
@@ -77,9 +71,13 @@ inline QList<int> emptyCells(const modGrille::Board &board) {
 // "Rafraichir". When `watched` is set it also keeps what that cell showed at "Bravo".
 class RecordingHooks final : public modGrille::GameHooks {
 public:
+    explicit RecordingHooks(const modGrille::Board *watchedBoard = nullptr, int watchedCell = -1)
+        : board(watchedBoard)
+        , watched(watchedCell) {}
+
     QStringList calls;
-    const modGrille::Board *board = nullptr;
-    int watched = -1;
+    const modGrille::Board *board;
+    int watched;
     QString textAtBravo;
 
     void AfficherBravo() override {
