@@ -37,9 +37,9 @@ QString creerProvisoire(const QString &iniPath) {
     const QFileInfo ini(iniPath);
     for (int essai = 0; essai < essaisDeNom; ++essai) {
         // The writer's process number tells a later write whether the file is abandoned.
-        const QString path = ini.dir().filePath(ini.fileName() + u'.'
-                                                + QString::number(::getpid()) + u'-'
-                                                + suffixeAleatoire() + QStringLiteral(".tmp"));
+        const QString path =
+            ini.dir().filePath(ini.fileName() + u'.' + QString::number(::getpid()) + u'-' +
+                               suffixeAleatoire() + QStringLiteral(".tmp"));
         const int fd = ::open(QFile::encodeName(path).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -63,7 +63,9 @@ bool synchroniser(const QString &path, int flags) {
     return ok;
 }
 
-bool processusVivant(qint64 pid) { return ::kill(pid_t(pid), 0) == 0 || errno == EPERM; }
+bool processusVivant(qint64 pid) {
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
 
 // Removes fresh files of ours that an interrupted rewrite left behind: those whose writer
 // has ended, and any old one (its process number may have been reused). A recent one of a
@@ -76,8 +78,8 @@ void retirerAbandonnes(const QString &iniPath) {
         ini.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo &entry : entries) {
         qint64 pid = 0;
-        if (EstFichierProvisoire(ini.fileName(), entry.fileName(), &pid) && !entry.isSymLink()
-            && (!processusVivant(pid) || entry.lastModified().toUTC() < limite))
+        if (EstFichierProvisoire(ini.fileName(), entry.fileName(), &pid) && !entry.isSymLink() &&
+            (!processusVivant(pid) || entry.lastModified().toUTC() < limite))
             QFile::remove(entry.filePath());
     }
 }

@@ -16,8 +16,7 @@ bool EcrireLangue(const QString &iniPath, float numLangue);
 // True when `name` is the name of one of the fresh files made for `iniFileName`:
 // "<iniFileName>.<writer's process number>-<six letters or digits>.tmp"; `pid`, when given,
 // receives the process number.
-bool EstFichierProvisoire(const QString &iniFileName, const QString &name,
-                          qint64 *pid = nullptr);
+bool EstFichierProvisoire(const QString &iniFileName, const QString &name, qint64 *pid = nullptr);
 
 // How old a fresh file of a running process must be before it counts as left behind
 // (process numbers are reused); a file whose writer has ended is removed at once.

@@ -4,8 +4,7 @@
 
 #include <QString>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     if (argc != 2)
         return 2;
     const QString path = QString::fromLocal8Bit(argv[1]);

@@ -16,14 +16,15 @@
 #include <signal.h>
 
 namespace {
-QByteArray lignes(int langue) { return "[LastOpen]\r\nLanguage=" + QByteArray::number(langue) + "\r\n"; }
+QByteArray lignes(int langue) {
+    return "[LastOpen]\r\nLanguage=" + QByteArray::number(langue) + "\r\n";
+}
 } // namespace
 
 class TestInterruptedRewrite : public QObject {
     Q_OBJECT
 private slots:
-    void killedAtRandomMoments()
-    {
+    void killedAtRandomMoments() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString ini = dir.filePath(QStringLiteral("start.ini"));
