@@ -44,7 +44,7 @@ public:
         if (!fill())
             return false;
 
-        line.head.clear();
+        line.head.truncate(0); // keeps the buffer: one allocation per file, not per line
         line.start = m_offset;
         line.length = 0;
         for (;;) {

@@ -44,7 +44,9 @@ CellEdit::CellEdit(int index, CellEvents &events, const QValidator *digits, QWid
     setValidator(digits);
     setAccessibleName(QStringLiteral("Row %1, column %2").arg(index / 9 + 1).arg(index % 9 + 1));
     connect(this, &QLineEdit::textChanged, this, &CellEdit::updateAccessibleState);
-    applyColours();
+    // The colours take effect when a game first paints the cells; until then the board is
+    // hidden, and start-up need not build 81 palettes.
+    updateAccessibleState();
 }
 
 QString CellEdit::etat() const {

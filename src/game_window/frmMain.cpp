@@ -78,7 +78,8 @@ void frmMain::createControls(QWidget *client) {
     fraGrille->setGeometry(twipsRect(120, 120, 5895, 4935));
     fraGrille->setVisible(false);
 
-    const QFont cellFont = platform::Police(13.5);
+    // The frame has no text of its own: the cells inherit their 13.5-point font from it.
+    fraGrille->setFont(platform::Police(13.5));
     const QValidator *digits = CellEdit::digitValidator(fraGrille);
     for (int i = 0; i < modGrille::NombreCases; ++i) {
         const int r = i / 9;
@@ -86,7 +87,6 @@ void frmMain::createControls(QWidget *client) {
         auto *cell = new CellEdit(i, *this, digits, fraGrille);
         cell->setGeometry(
             twipsRect(120 + 600 * c + 120 * (c / 3), 240 + 480 * r + 120 * (r / 3), 615, 495));
-        cell->setFont(cellFont);
         txtCh[i] = cell;
     }
 

@@ -5,8 +5,9 @@
 namespace platform {
 
 QFont Police(qreal points) {
+    // The application font is the desktop's sans-serif face; a style hint would only add a
+    // font-matching pass at start-up.
     QFont font = QApplication::font();
-    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     return font;
 }
