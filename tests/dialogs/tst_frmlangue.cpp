@@ -183,6 +183,22 @@ private slots:
         QVERIFY(!m_stillOpen);
     }
 
+    // The new file is put in place by a rename, which needs no right to read the old one.
+    void unreadableStartIniIsReplacedWithoutAWarning() {
+        RUN_AS_UNPRIVILEGED_USER();
+        QTemporaryDir folder;
+        const QString ini = folder.filePath(QStringLiteral("start.ini"));
+        QVERIFY(ecrire(ini, lignes(2)));
+        QVERIFY(QFile::setPermissions(ini, QFileDevice::Permissions()));
+        QVERIFY2(octets(ini).isEmpty(), "start.ini is still readable");
+        platform::setAppPathForTests(folder.path());
+
+        choisir(
+            [](frmLangue &chooser) { QTest::mouseClick(chooser.cmdLangue[4], Qt::LeftButton); });
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(octets(ini), lignes(5));
+    }
+
     void readOnlyProgramFolderKeepsTheChoiceInTheConfigurationFolder() {
         RUN_AS_UNPRIVILEGED_USER();
         unprivileged::DossierLectureSeule folder;

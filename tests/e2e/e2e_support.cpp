@@ -87,7 +87,19 @@ bool Game::start(int timeoutMs) {
         setStartIni(std::nullopt);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(m_scale));
+    if (m_byFontDpi) {
+        // The desktop's font setting, as a settings daemon publishes it (each test has a
+        // display of its own).
+        QProcess xrdb;
+        xrdb.start(QStringLiteral("xrdb"), {QStringLiteral("-merge")});
+        xrdb.write("Xft.dpi: " + QByteArray::number(96 * m_scale) + "\n");
+        xrdb.closeWriteChannel();
+        if (!xrdb.waitForFinished() || xrdb.exitCode() != 0)
+            return false;
+        env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    } else {
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(m_scale));
+    }
     m_process.setProcessEnvironment(env);
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     m_process.start(QStringLiteral(VEXORO_GAME), {});

@@ -25,8 +25,12 @@ public:
     // Clears the place of start.ini, then lets `make` put anything there (a folder, a link).
     void replaceStartIni(const std::function<void(const QString &path)> &make);
 
-    // Runs the program with QT_SCALE_FACTOR=`scale` (logical pixels become `scale` pixels).
-    void setScale(int scale) { m_scale = scale; }
+    // Runs the program with QT_SCALE_FACTOR=`scale` (logical pixels become `scale` pixels),
+    // or, `byFontDpi`, on a display whose font setting is 96 x `scale` dots per inch.
+    void setScale(int scale, bool byFontDpi = false) {
+        m_scale = scale;
+        m_byFontDpi = byFontDpi;
+    }
     int scale() const { return m_scale; }
 
     // Starts the program and waits up to `timeoutMs` for its window.
@@ -59,5 +63,6 @@ private:
     QString m_windowId;
     std::optional<QByteArray> m_savedIni;
     int m_scale = 1;
+    bool m_byFontDpi = false;
     bool m_iniTouched = false;
 };

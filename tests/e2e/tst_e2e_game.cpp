@@ -9,13 +9,16 @@ class TestE2eGame : public QObject {
 private slots:
     void newBeginnerGameThenFinish_data() {
         QTest::addColumn<int>("scale");
-        QTest::newRow("scale 1") << 1;
-        QTest::newRow("scale 2") << 2;
+        QTest::addColumn<bool>("byFontDpi");
+        QTest::newRow("scale 1") << 1 << false;
+        QTest::newRow("scale 2") << 2 << false;
+        QTest::newRow("192-dpi font setting") << 2 << true;
     }
     void newBeginnerGameThenFinish() {
         QFETCH(int, scale);
+        QFETCH(bool, byFontDpi);
         Game game;
-        game.setScale(scale);
+        game.setScale(scale, byFontDpi);
         QVERIFY(game.start());
         QCOMPARE(game.geometry().width(), 409 * scale);
         QVERIFY(game.key(QStringLiteral("F2")));
