@@ -8,7 +8,6 @@
 
 #include <QColor>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -29,19 +28,10 @@ QLabel *label(const char *name, QWidget *parent, const QRect &rect) {
     return l;
 }
 
-void colorer(QWidget *widget, QPalette::ColorRole role, QRgb couleur) {
-    QPalette couleurs = widget->palette();
-    couleurs.setColor(role, QColor(couleur));
-    widget->setPalette(couleurs);
-}
-
 } // namespace
 
 frmInfo::frmInfo(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint) {
-    setObjectName(QStringLiteral("frmInfo"));
-    setFont(platform::PoliceParDefaut());
-    resize(twips(6300), twips(4830));
+    : DesignDialog(parent, "frmInfo", QSize(6300, 4830)) {
 
     // Creation order is the tab order: the OK button is the only control that takes focus.
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -106,13 +96,4 @@ bool frmInfo::eventFilter(QObject *watched, QEvent *event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void frmInfo::keyPressEvent(QKeyEvent *event) {
-    // Escape would close the box: it closes by its OK button or its link.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/design_dialog.h"
 
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -12,7 +11,7 @@ inline constexpr auto AdressePageWeb = "www.example.org/vexoro/";
 
 // The About box: the program's emblem and name, the link to its web page and the legend of
 // the function keys in the current language. It closes with OK or by the link.
-class frmInfo : public QDialog {
+class frmInfo : public DesignDialog {
     Q_OBJECT
 public:
     explicit frmInfo(QWidget *parent);
@@ -27,7 +26,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();

@@ -10,7 +10,6 @@
 
 #include <QColor>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,11 +32,8 @@ constexpr QRgb bleu = qRgb(0x00, 0x00, 0xFF);
 } // namespace
 
 frmLangue::frmLangue(frmMain &main)
-    : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint)
+    : DesignDialog(&main, "frmLangue", QSize(9300, 1860))
     , m_main(main) {
-    setObjectName(QStringLiteral("frmLangue"));
-    setFont(platform::PoliceParDefaut());
-    resize(twips(9300), twips(1860));
 
     Label1 = new QLabel(QStringLiteral("VEXORO settigns - Please choice your language :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -45,9 +41,7 @@ frmLangue::frmLangue(frmMain &main)
     QFont titre = platform::Police(12);
     titre.setBold(true);
     Label1->setFont(titre);
-    QPalette couleurs = Label1->palette();
-    couleurs.setColor(QPalette::WindowText, QColor(bleu));
-    Label1->setPalette(couleurs);
+    colorer(Label1, QPalette::WindowText, bleu);
 
     // Creation order is the tab order.
     for (int i = 0; i < int(cmdLangue.size()); ++i) {
@@ -73,13 +67,4 @@ void frmLangue::cmdLangue_Click(int index) {
                          platform::vbExclamation, QStringLiteral("Language Not Saved"));
     m_main.ChangeLangue();
     accept();
-}
-
-void frmLangue::keyPressEvent(QKeyEvent *event) {
-    // Escape would close the chooser: it closes only by a choice or by the window system.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -20,12 +19,8 @@
 using modLangue::Traduction;
 
 frmNew::frmNew(frmMain &main)
-    : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint)
+    : DesignDialog(&main, "frmNew", QSize(3840, 1635))
     , m_main(main) {
-    setObjectName(QStringLiteral("frmNew"));
-    setFont(platform::PoliceParDefaut());
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    resize(twips(3840), twips(1635));
 
     // Creation order is the tab order.
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -95,13 +90,4 @@ void frmNew::cmdOK_Click() {
     m_main.Image1->setVisible(false);
     modGrille::SansAssistance = !chkAssist->isChecked();
     accept();
-}
-
-void frmNew::keyPressEvent(QKeyEvent *event) {
-    // Escape would reject the dialog: it has no cancel button.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/design_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -9,7 +9,7 @@ class QPushButton;
 class frmMain;
 
 // The new-game dialog: the player picks a level and the assistance option.
-class frmNew : public QDialog {
+class frmNew : public DesignDialog {
     Q_OBJECT
 public:
     explicit frmNew(frmMain &main);
@@ -19,9 +19,6 @@ public:
     QLabel *Label1 = nullptr;
     QComboBox *cmbChoix = nullptr;
     QCheckBox *chkAssist = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();

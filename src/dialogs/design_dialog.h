@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+#include <QPalette>
+#include <QSize>
+
+class QKeyEvent;
+
+// What the game's three dialogs share: no title bar, a resizable border, the design's
+// default font, a client area given in twips, and no key that closes them by itself.
+class DesignDialog : public QDialog {
+    Q_OBJECT
+public:
+    DesignDialog(QWidget *parent, const char *name, QSize clientTwips);
+
+protected:
+    // Gives `widget` the colour `rgb` in the palette role `role`.
+    static void colorer(QWidget *widget, QPalette::ColorRole role, QRgb rgb);
+
+    // Escape would reject the dialog: none of them has a cancel button.
+    void keyPressEvent(QKeyEvent *event) override;
+};
