@@ -124,7 +124,9 @@ bool appendLine(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    if (file.write(bytes) != bytes.size() || !file.flush())
+    const bool written =
+        AppendSeam::replaced() ? AppendSeam::call(file, bytes) : file.write(bytes) == bytes.size();
+    if (!written || !file.flush())
         return false;
     file.close();
     return file.error() == QFileDevice::NoError;
@@ -183,10 +185,14 @@ QString LireIni(const QString &section, const QString &key, const QString &file,
                                           : QByteArrayView(bytes).sliced(equals + 1));
 }
 
-bool EcrireIni(const QString &keyOrHeader, const QString &file, const QVariant &value) {
+QByteArray IniLine(const QString &keyOrHeader, const QVariant &value) {
     const QString line =
         keyOrHeader.startsWith(u'[') ? keyOrHeader : keyOrHeader + u'=' + valueText(value);
-    const QByteArray bytes = line.toUtf8() + "\r\n";
+    return line.toUtf8() + "\r\n";
+}
+
+bool EcrireIni(const QString &keyOrHeader, const QString &file, const QVariant &value) {
+    const QByteArray bytes = IniLine(keyOrHeader, value);
     return appendLine(file, bytes) || appendLine(file, bytes);
 }
 

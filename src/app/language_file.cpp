@@ -112,18 +112,44 @@ bool EstFichierProvisoire(const QString &iniFileName, const QString &name, qint6
     return true;
 }
 
+namespace {
+
+// True when `path` holds exactly `expected`: a write that failed part-way may have left a
+// piece of a line that the retry then doubled.
+bool contientExactement(const QString &path, const QByteArray &expected) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(expected.size() + 1) == expected;
+}
+
+// Writes the two lines into a fresh file beside `iniPath`; its path, or empty on failure.
+QString ecrireProvisoire(const QString &iniPath, float numLangue) {
+    const QString provisoire = creerProvisoire(iniPath);
+    if (provisoire.isEmpty())
+        return {};
+    const QString section = QStringLiteral("[LastOpen]");
+    const QString cle = QStringLiteral("Language");
+    if (EcrireIni(section, provisoire) && EcrireIni(cle, provisoire, numLangue) &&
+        contientExactement(provisoire, IniLine(section) + IniLine(cle, numLangue)) &&
+        synchroniser(provisoire, O_NOFOLLOW))
+        return provisoire;
+    QFile::remove(provisoire);
+    return {};
+}
+
+} // namespace
+
 bool EcrireLangue(const QString &iniPath, float numLangue) {
     retirerAbandonnes(iniPath);
-    const QString provisoire = creerProvisoire(iniPath);
+    // A failed attempt starts over on a fresh file: only a complete one is put in place.
+    QString provisoire = ecrireProvisoire(iniPath, numLangue);
+    if (provisoire.isEmpty())
+        provisoire = ecrireProvisoire(iniPath, numLangue);
     if (provisoire.isEmpty())
         return false;
     const QByteArray source = QFile::encodeName(provisoire);
-    const bool ecrit = EcrireIni(QStringLiteral("[LastOpen]"), provisoire) &&
-                       EcrireIni(QStringLiteral("Language"), provisoire, numLangue) &&
-                       synchroniser(provisoire, O_NOFOLLOW);
     // rename() replaces the old file in one step; a link in its place is replaced, never
     // followed.
-    if (!ecrit || std::rename(source.constData(), QFile::encodeName(iniPath).constData()) != 0) {
+    if (std::rename(source.constData(), QFile::encodeName(iniPath).constData()) != 0) {
         ::unlink(source.constData());
         return false;
     }

@@ -11,7 +11,7 @@ int main(int argc, char *argv[]) {
 
     // The language chosen last, from start.ini beside the program.
     modLangue::NumLangue =
-        modGrille::LangueDemarrage(platform::CheminReglages(QStringLiteral("start.ini")));
+        modGrille::LangueDemarrage(platform::CheminLectureReglages(QStringLiteral("start.ini")));
 
     frmMain window;
     window.show();

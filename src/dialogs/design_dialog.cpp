@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 DesignDialog::DesignDialog(QWidget *parent, const char *name, QSize clientTwips)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint) {
@@ -19,9 +20,26 @@ void DesignDialog::colorer(QWidget *widget, QPalette::ColorRole role, QRgb rgb) 
 }
 
 void DesignDialog::keyPressEvent(QKeyEvent *event) {
-    if (event->key() == Qt::Key_Escape) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
         event->accept();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter presses the focused button, as Space does; anywhere else it does nothing,
+        // since no button is the default.
+        event->accept();
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
+}
+
+void DesignDialog::showEvent(QShowEvent *event) {
+    // No button becomes the default by taking the focus either.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+    QDialog::showEvent(event);
 }

@@ -17,6 +17,8 @@ protected:
     // Gives `widget` the colour `rgb` in the palette role `role`.
     static void colorer(QWidget *widget, QPalette::ColorRole role, QRgb rgb);
 
-    // Escape would reject the dialog: none of them has a cancel button.
+    // Escape would reject the dialog: none of them has a cancel button. Return and Enter
+    // press the focused push button.
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 };

@@ -40,11 +40,6 @@ frmNew::frmNew(frmMain &main)
     chkAssist->setObjectName(QStringLiteral("chkAssist"));
     chkAssist->setGeometry(twipsRect(240, 600, 3255, 255));
 
-    // Neither button answers Enter or Escape on its own.
-    for (QPushButton *button : {cmdOK, cmdUndo}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
     connect(cmbChoix, &QComboBox::currentIndexChanged, this, &frmNew::cmbChoix_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmNew::cmdOK_Click);
     connect(cmdUndo, &QPushButton::clicked, this, &QDialog::reject);

@@ -85,13 +85,17 @@ void CellEdit::applyColours() {
     const QPalette system = QApplication::palette(this);
     QPalette pal = system;
     // The background shows in every state: it tells givens, solved and corrected cells
-    // apart on a locked board. A locked cell keeps the system's disabled text colour.
+    // apart on a locked board.
     pal.setColor(QPalette::All, QPalette::Base, rgb(m_back, system));
     const QColor text = rgb(m_fore, system);
     pal.setColor(QPalette::Active, QPalette::Text, text);
     pal.setColor(QPalette::Inactive, QPalette::Text, text);
+    // A locked digit is dark grey on the three bright backgrounds, whatever the palette: the
+    // palette's grey for disabled text can hardly be read on them. On the window background
+    // (a right entry locked by Finish) it is the palette's own text colour.
+    const bool bright = m_back != Couleur::FondFenetre && m_back != Couleur::TexteFenetre;
     pal.setColor(QPalette::Disabled, QPalette::Text,
-                 system.color(QPalette::Disabled, QPalette::Text));
+                 bright ? QColor(LockedDigitGrey) : system.color(QPalette::Active, QPalette::Text));
     setPalette(pal);
     updateAccessibleState();
 }

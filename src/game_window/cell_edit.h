@@ -19,6 +19,10 @@ protected:
     ~CellEvents() = default;
 };
 
+// The digit of a locked cell on cyan, green or red: at least 4.5:1 against cyan and green
+// and 3:1 against red.
+inline constexpr QRgb LockedDigitGrey = 0xFF282828;
+
 // One cell of the board: a single-line text box whose every editing path ends in
 // nothing or one digit 1-9, and which keeps showing its background colour when locked.
 class CellEdit : public QLineEdit {

@@ -4,6 +4,7 @@
 #include "dialogs/frmLangue.h"
 #include "dialogs/frmNew.h"
 #include "game_window/twips.h"
+#include "game_window/window_placement.h"
 #include "lang/catalogue.h"
 #include "lang/menu_captions.h"
 #include "platform/fonts.h"
@@ -24,9 +25,9 @@
 #include <QScreen>
 
 namespace {
-// Client area below the menu bar, and where its top-left corner starts on the screen.
+// Client area below the menu bar, and how far below the screen's top it starts.
 constexpr QSize TailleClient(twips(6135), twips(5475));
-constexpr QPoint PositionClient(twips(150), twips(855));
+constexpr int HautClient = twips(855);
 
 // Ties the game logic to this window.
 class Hooks final : public modGrille::GameHooks {
@@ -62,10 +63,7 @@ frmMain::frmMain(QWidget *parent)
     createControls(client);
     createActions();
 
-    // Fixed size; the client area's top stays where it was designed.
-    const int menuHeight = menuBar()->sizeHint().height();
-    setFixedSize(TailleClient.width(), TailleClient.height() + menuHeight);
-    move(PositionClient.x(), PositionClient.y() - menuHeight);
+    setFixedSize(TailleClient.width(), TailleClient.height() + menuBar()->sizeHint().height());
     Form_Load();
 }
 
@@ -152,13 +150,28 @@ void frmMain::createActions() {
 
 void frmMain::Form_Load() {
     mnuAide->menuAction()->setVisible(false);
-    // Centre horizontally; the top stays as designed.
-    if (const QScreen *ecran = screen()) {
-        const float left =
-            float(ecran->geometry().width()) / 2 - float(frameGeometry().width()) / 2;
-        move(int(left), y());
-    }
+    placeOnScreen();
     ChangeLangue();
+}
+
+void frmMain::placeOnScreen() {
+    const QScreen *ecran = screen();
+    if (!ecran)
+        return;
+    // The frame is known only once the window manager has framed the window; until then it
+    // is taken to be the window itself.
+    m_placedFrame = frameGeometry().size();
+    const int clientTopInFrame =
+        geometry().y() - frameGeometry().y() + menuBar()->sizeHint().height();
+    move(FramePosition(ecran->geometry(), m_placedFrame.width(), clientTopInFrame, HautClient));
+}
+
+void frmMain::moveEvent(QMoveEvent *event) {
+    QMainWindow::moveEvent(event);
+    // Placed again once, when the window manager's frame turns out other than assumed; a
+    // move by the player leaves the frame's size as it is.
+    if (isVisible() && frameGeometry().size() != m_placedFrame)
+        placeOnScreen();
 }
 
 void frmMain::ChangeLangue() {

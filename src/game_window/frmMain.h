@@ -51,12 +51,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void createControls(QWidget *client);
     void createActions();
     QAction *action(const char *name, const QString &caption, QMenu *menu);
     void Form_Load();
+    void placeOnScreen();
 
     void mnuNew_Click();
     void mnuFinir_Click();
@@ -72,4 +74,5 @@ private:
 
     CellBoard m_board{txtCh};
     QHash<QString, QAction *> m_captioned; // menus and items ChangeLangue captions
+    QSize m_placedFrame;                   // the frame's size when the window was placed
 };

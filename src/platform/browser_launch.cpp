@@ -15,12 +15,14 @@ void setLaunchHandler(LaunchHandler h) {
     handler() = std::move(h);
 }
 
-bool LancerNavigateur(const QString &program, const QString &address) {
-    const QStringList arguments{address};
+bool LancerNavigateur(const QStringList &command) {
+    if (command.isEmpty())
+        return false;
+    const QStringList arguments = command.mid(1);
     if (handler())
-        return handler()(program, arguments);
+        return handler()(command.first(), arguments);
     // Detached: the browser outlives the About box and is never waited for.
-    return QProcess::startDetached(program, arguments);
+    return QProcess::startDetached(command.first(), arguments);
 }
 
 } // namespace platform

@@ -7,9 +7,9 @@
 
 namespace platform {
 
-// Starts `program` with `address` as its one argument, directly and without a shell, and
-// returns at once without waiting for it. True when the program started.
-bool LancerNavigateur(const QString &program, const QString &address);
+// Starts `command` (the program's full path, then its arguments) directly and without a
+// shell, and returns at once without waiting for it. True when the program started.
+bool LancerNavigateur(const QStringList &command);
 
 // Replaces the real start, e.g. by a test that records the request or makes it fail. An
 // empty handler restores the real start.

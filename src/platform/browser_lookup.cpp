@@ -1,5 +1,7 @@
 #include "platform/browser_lookup.h"
 
+#include "platform/desktop_exec.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -99,39 +101,6 @@ QStringList idsPour(const Groupe &groupe, const QString &mime) {
     return {};
 }
 
-// Undoes the escapes of a desktop entry's string values.
-QString sansEchappements(const QString &value) {
-    QString text;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value.at(i);
-        if (c != u'\\' || i + 1 == value.size()) {
-            text += c;
-            continue;
-        }
-        switch (value.at(++i).unicode()) {
-        case 's':
-            text += u' ';
-            break;
-        case 'n':
-            text += u'\n';
-            break;
-        case 't':
-            text += u'\t';
-            break;
-        case 'r':
-            text += u'\r';
-            break;
-        case '\\':
-            text += u'\\';
-            break;
-        default:
-            text += c;
-            text += value.at(i);
-        }
-    }
-    return text;
-}
-
 bool estExecutable(const QString &path) {
     const QFileInfo info(path);
     return info.isFile() && info.isExecutable();
@@ -209,7 +178,7 @@ QList<ListeAssociations> listesAssociations(const DossiersXdg &d, const QString 
 }
 
 struct Entree {
-    QString program; // empty when the entry cannot be started
+    QStringList command; // empty when the entry cannot be started
     QStringList mimeTypes;
 };
 
@@ -217,8 +186,9 @@ struct Entree {
 // within a folder in the order of their IDs.
 class Applications {
 public:
-    explicit Applications(const DossiersXdg &d)
-        : m_path(d.path) {
+    Applications(const DossiersXdg &d, const QString &address)
+        : m_path(d.path)
+        , m_address(address) {
         for (const QString &dir : d.applications) {
             QList<std::pair<QString, QString>> here;
             QDirIterator it(dir, {QStringLiteral("*.desktop")}, QDir::Files,
@@ -256,16 +226,26 @@ private:
             g.value(QStringLiteral("Hidden")) == QLatin1String("true"))
             return {};
         const auto tryExec = g.constFind(QStringLiteral("TryExec"));
-        if (tryExec != g.cend() && cheminComplet(sansEchappements(*tryExec), m_path).isEmpty())
+        if (tryExec != g.cend() && cheminComplet(UnescapedValue(*tryExec), m_path).isEmpty())
             return {};
         Entree entree;
-        entree.program = cheminComplet(ExecProgram(g.value(QStringLiteral("Exec"))), m_path);
+        const DesktopEntryFields fields{UnescapedValue(g.value(QStringLiteral("Icon"))),
+                                        UnescapedValue(g.value(QStringLiteral("Name"))), path};
+        // A value that cannot be parsed makes the entry as unusable as a missing program.
+        std::optional<QStringList> command =
+            ExecCommandLine(g.value(QStringLiteral("Exec")), fields, m_address);
+        if (command) {
+            (*command)[0] = cheminComplet(command->first(), m_path);
+            if (!command->first().isEmpty())
+                entree.command = *command;
+        }
         for (const QString &type : liste(g.value(QStringLiteral("MimeType"))))
             entree.mimeTypes << type.toLower();
         return entree;
     }
 
     QStringList m_path;
+    QString m_address;
     QStringList m_ids;
     QHash<QString, QString> m_chemins;
     QHash<QString, Entree> m_entrees;
@@ -302,31 +282,8 @@ QString MimeTypeOfFile(const QString &document) {
     return type.isDefault() ? QString() : type.name();
 }
 
-QString ExecProgram(const QString &exec) {
-    const QString text = sansEchappements(exec);
-    qsizetype i = 0;
-    while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t'))
-        ++i;
-    QString program;
-    if (i < text.size() && text.at(i) == u'"') {
-        // Inside quotes a backslash escapes ", `, $ and itself.
-        for (++i; i < text.size(); ++i) {
-            const QChar c = text.at(i);
-            if (c == u'"')
-                return program;
-            if (c == u'\\' && i + 1 < text.size() &&
-                QStringView(u"\"`$\\").contains(text.at(i + 1)))
-                ++i;
-            program += text.at(i);
-        }
-        return {}; // no closing quote
-    }
-    while (i < text.size() && !text.at(i).isSpace())
-        program += text.at(i++);
-    return program;
-}
-
-QString FindExecutable(const QString &document, const XdgEnvironment &environment) {
+QStringList FindExecutable(const QString &document, const QString &address,
+                           const XdgEnvironment &environment) {
     if (!QFileInfo(document).isFile())
         return {};
     const QString mime = MimeTypeOfFile(document);
@@ -334,14 +291,14 @@ QString FindExecutable(const QString &document, const XdgEnvironment &environmen
         return {};
     const DossiersXdg d = dossiers(environment);
     const QList<ListeAssociations> lists = listesAssociations(d, mime);
-    Applications applications(d);
+    Applications applications(d, address);
 
     // A removal applies to the lists of lower precedence and to the desktop entries.
     QSet<QString> retires;
     for (const ListeAssociations &list : lists) {
         for (const QString &id : list.defaults) {
-            if (!retires.contains(id) && !applications.entree(id).program.isEmpty())
-                return applications.entree(id).program;
+            if (!retires.contains(id) && !applications.entree(id).command.isEmpty())
+                return applications.entree(id).command;
         }
         for (const QString &id : list.removed)
             retires.insert(id);
@@ -349,16 +306,16 @@ QString FindExecutable(const QString &document, const XdgEnvironment &environmen
     retires.clear();
     for (const ListeAssociations &list : lists) {
         for (const QString &id : list.added) {
-            if (!retires.contains(id) && !applications.entree(id).program.isEmpty())
-                return applications.entree(id).program;
+            if (!retires.contains(id) && !applications.entree(id).command.isEmpty())
+                return applications.entree(id).command;
         }
         for (const QString &id : list.removed)
             retires.insert(id);
     }
     for (const QString &id : applications.ids()) {
         const Entree &entree = applications.entree(id);
-        if (!retires.contains(id) && !entree.program.isEmpty() && entree.mimeTypes.contains(mime))
-            return entree.program;
+        if (!retires.contains(id) && !entree.command.isEmpty() && entree.mimeTypes.contains(mime))
+            return entree.command;
     }
     return {};
 }

@@ -30,15 +30,14 @@ void setXdgEnvironmentForTests(std::optional<XdgEnvironment> environment);
 // any case); empty when the name says nothing.
 QString MimeTypeOfFile(const QString &document);
 
-// The program that the first word of a desktop entry's Exec value names, with its quoting
-// undone; empty when there is none.
-QString ExecProgram(const QString &exec);
-
-// The full path of the program the desktop opens `document` with by default, found by the
-// freedesktop rules: the mimeapps.list files in precedence order ([Default Applications],
-// then [Added Associations], minus [Removed Associations]), then the installed desktop
-// entries that list the type. Empty when `document` is not an existing file or no usable
-// program is associated with its type.
-QString FindExecutable(const QString &document, const XdgEnvironment &environment);
+// The command line that opens `address` with the program the desktop opens `document` with
+// by default: the program's full path, then its arguments from the desktop entry's Exec
+// value. The entry is found by the freedesktop rules: the mimeapps.list files in precedence
+// order ([Default Applications], then [Added Associations], minus [Removed Associations]),
+// then the installed desktop entries that list the type; an entry whose program is missing
+// or whose Exec value cannot be parsed is passed over. Empty when `document` is not an
+// existing file or no usable program is associated with its type.
+QStringList FindExecutable(const QString &document, const QString &address,
+                           const XdgEnvironment &environment);
 
 } // namespace platform

@@ -30,7 +30,7 @@ void MsgBox(const QString &text, int style, const QString &title) {
         box.setIcon(QMessageBox::Warning);
     box.setStandardButtons(QMessageBox::Ok);
     if (style & vbMsgBoxSetForeground) {
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        // Brought to the front once; the player may still put other windows over it.
         box.show();
         box.raise();
         box.activateWindow();

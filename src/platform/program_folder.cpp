@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <unistd.h>
 
@@ -31,22 +32,26 @@ QString AppPath() {
     return QCoreApplication::applicationDirPath();
 }
 
-QString CheminProgramme(const QString &name) {
-    return AppPath() + QLatin1Char('/') + name;
-}
-
-QString DossierReglages() {
-    const QString programme = AppPath();
+bool dossierProgrammeInscriptible() {
     // Creating and renaming files needs write and search permission on the folder.
-    if (::access(QFile::encodeName(programme).constData(), W_OK | X_OK) == 0)
-        return programme;
-    const QString config = dossierConfiguration();
-    QDir().mkpath(config);
-    return config;
+    return ::access(QFile::encodeName(AppPath()).constData(), W_OK | X_OK) == 0;
 }
 
 QString CheminReglages(const QString &name) {
-    return DossierReglages() + QLatin1Char('/') + name;
+    if (dossierProgrammeInscriptible())
+        return AppPath() + QLatin1Char('/') + name;
+    const QString config = dossierConfiguration();
+    QDir().mkpath(config);
+    return config + QLatin1Char('/') + name;
+}
+
+QString CheminLectureReglages(const QString &name) {
+    if (!dossierProgrammeInscriptible()) {
+        const QString personnel = dossierConfiguration() + QLatin1Char('/') + name;
+        if (QFileInfo::exists(personnel))
+            return personnel;
+    }
+    return AppPath() + QLatin1Char('/') + name;
 }
 
 } // namespace platform

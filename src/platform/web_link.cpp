@@ -15,9 +15,12 @@
 
 namespace platform {
 
-QString CheminNavigateur;
-
 namespace {
+
+// The browser's command line once a lookup has found it, kept for the whole run so that
+// later clicks, in later openings of the About box too, start it at once. Empty at start
+// and after a failed lookup.
+QStringList CheminNavigateur;
 
 // The document's one line: a text in double quotation marks, then CR LF. Only the name's
 // extension matters to the lookup.
@@ -28,11 +31,25 @@ struct FichierCree {
     ino_t inode = 0;
 };
 
-// Creates `path` as a new regular file of our own and writes its line. Whatever already
-// exists under that name (a link, a folder, a file) is left alone, and the creation fails.
+int ouvrirNeuf(const QByteArray &path) {
+    return ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+// A document that a run which died during its lookup left behind: a plain file of the
+// player's with no other name. Anything else under that name is not ours to remove.
+bool estDocumentAbandonne(const QByteArray &path) {
+    struct stat etat {};
+    return ::lstat(path.constData(), &etat) == 0 && S_ISREG(etat.st_mode) &&
+           etat.st_uid == ::geteuid() && etat.st_nlink == 1;
+}
+
+// Creates `path` as a new regular file of our own and writes its line. A document left
+// behind by an earlier run is replaced; whatever else exists under that name (a link, a
+// folder, another user's file, a file with other names) is left alone, and the creation fails.
 std::optional<FichierCree> creerDocument(const QByteArray &path) {
-    const int fd =
-        ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    int fd = ouvrirNeuf(path);
+    if (fd < 0 && errno == EEXIST && estDocumentAbandonne(path) && ::unlink(path.constData()) == 0)
+        fd = ouvrirNeuf(path);
     if (fd < 0)
         return std::nullopt;
     struct stat etat {};
@@ -70,10 +87,10 @@ LookupHandler &lookupHandler() {
     return h;
 }
 
-QString programmeAssocie(const QString &document) {
+QStringList programmeAssocie(const QString &document, const QString &address) {
     if (lookupHandler())
-        return lookupHandler()(document);
-    return FindExecutable(document, CurrentXdgEnvironment());
+        return lookupHandler()(document, address);
+    return FindExecutable(document, address, CurrentXdgEnvironment());
 }
 
 } // namespace
@@ -82,12 +99,16 @@ void setLookupHandler(LookupHandler h) {
     lookupHandler() = std::move(h);
 }
 
+void ForgetBrowserForTests() {
+    CheminNavigateur.clear();
+}
+
 void OuvrirPageWeb(const QString &address) {
     if (CheminNavigateur.isEmpty()) {
         const QString document = CheminReglages(QLatin1String(FichierTemporaireHtml));
         const QByteArray nom = QFile::encodeName(document);
         if (const std::optional<FichierCree> cree = creerDocument(nom)) {
-            CheminNavigateur = programmeAssocie(document);
+            CheminNavigateur = programmeAssocie(document, address);
             // Gone before any message: a leftover would block every later lookup.
             supprimerDocument(nom, *cree);
         }
@@ -97,7 +118,7 @@ void OuvrirPageWeb(const QString &address) {
             return;
         }
     }
-    if (!LancerNavigateur(CheminNavigateur, address))
+    if (!LancerNavigateur(CheminNavigateur))
         MsgBox(QStringLiteral("Web Page not Opened"), vbExclamation, QStringLiteral("URL Failed"));
 }
 

@@ -1,5 +1,6 @@
 // Rewriting start.ini with the chosen language: exact bytes, one step from the old file to
 // the new, nothing left behind.
+#include "app/ini_file.h"
 #include "app/ini_fixture.h"
 #include "app/language_file.h"
 #include "platform/unprivileged_run.h"
@@ -82,6 +83,31 @@ private slots:
         QVERIFY(ecrit);
         QVERIFY(lectures > 0);
         QCOMPARE(mauvaises.load(), 0);
+    }
+
+    // A retry used to append the whole line again after part of it had been written, and
+    // the file "[LastO[LastOpen]" was put in place.
+    void writeThatFailsPartWay_data() {
+        QTest::addColumn<int>("failures");
+        QTest::newRow("once: written again from the start") << 1;
+        QTest::newRow("every time: old file kept") << 1000;
+    }
+    void writeThatFailsPartWay() {
+        QFETCH(int, failures);
+        QTemporaryDir dir;
+        const QString ini = writeFixture(dir, lignes(2));
+        int writes = 0;
+        modGrille::AppendSeam::replace([&](QFile &file, const QByteArray &bytes) {
+            if (++writes > failures)
+                return file.write(bytes) == bytes.size();
+            file.write(bytes.left(5));
+            return false;
+        });
+        const bool written = modGrille::EcrireLangue(ini, 3.0f);
+        modGrille::AppendSeam::replace({});
+        QCOMPARE(written, failures == 1);
+        QCOMPARE(fileBytes(ini), lignes(written ? 3 : 2));
+        QCOMPARE(contenu(dir.path()), QStringList{QStringLiteral("start.ini")});
     }
 
     void failedRenameKeepsTheOldFileAndLeavesNothing() {

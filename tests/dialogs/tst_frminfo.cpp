@@ -19,14 +19,14 @@ class TestFrmInfo : public QObject, private DialogFixture {
 private slots:
     void init() {
         demarrer();
-        platform::CheminNavigateur.clear();
+        platform::ForgetBrowserForTests();
         m_lookups = 0;
         m_found = QStringLiteral("/opt/browser/run");
         m_starts = true;
         m_launches.clear();
-        platform::setLookupHandler([this](const QString &) {
+        platform::setLookupHandler([this](const QString &, const QString &address) {
             ++m_lookups;
-            return m_found;
+            return m_found.isEmpty() ? QStringList() : QStringList{m_found, address};
         });
         platform::setLaunchHandler([this](const QString &program, const QStringList &arguments) {
             m_launches << QStringList{program} + arguments;
@@ -37,7 +37,7 @@ private slots:
         arreter();
         platform::setLookupHandler({});
         platform::setLaunchHandler({});
-        platform::CheminNavigateur.clear();
+        platform::ForgetBrowserForTests();
     }
 
     void windowHasNoTitleBarAndItsClientArea() {
@@ -91,7 +91,7 @@ private slots:
         }
         QTest::keyClick(&box, Qt::Key_Escape);
         QVERIFY(box.isVisible());
-        QTest::mouseClick(box.cmdOK, Qt::LeftButton);
+        QTest::keyClick(box.cmdOK, Qt::Key_Return);
         QVERIFY(!box.isVisible());
         QCOMPARE(box.result(), int(QDialog::Accepted));
         QVERIFY(m_launches.isEmpty());

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
@@ -125,8 +126,18 @@ private slots:
         QVERIFY(!m_stillOpen);
     }
 
-    void spaceOnTheFocusedFlagChooses() {
-        choisir([](frmLangue &chooser) { QTest::keyClick(chooser.cmdLangue[2], Qt::Key_Space); });
+    void keyOnTheFocusedFlagChooses_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter") << Qt::Key_Enter;
+    }
+    void keyOnTheFocusedFlagChooses() {
+        QFETCH(Qt::Key, key);
+        choisir([key](frmLangue &chooser) {
+            chooser.cmdLangue[2]->setFocus();
+            QTest::keyClick(chooser.cmdLangue[2], key);
+        });
         QCOMPARE(modLangue::NumLangue, 3.0f);
         QCOMPARE(octets(m_folder->filePath(QStringLiteral("start.ini"))), lignes(3));
     }
@@ -199,21 +210,29 @@ private slots:
         QCOMPARE(octets(ini), lignes(5));
     }
 
+    // Beside a read-only program the game read only the player's file, ignored one placed
+    // beside the program, and created the configuration folder at every start.
     void readOnlyProgramFolderKeepsTheChoiceInTheConfigurationFolder() {
         RUN_AS_UNPRIVILEGED_USER();
         unprivileged::DossierLectureSeule folder;
+        QVERIFY(ecrire(folder.filePath(QStringLiteral("start.ini")), lignes(2)));
         QVERIFY2(folder.verrouiller(), "the folder cannot be made read-only");
         platform::setAppPathForTests(folder.path());
         QTemporaryDir home;
         const unprivileged::VariableTemporaire config("XDG_CONFIG_HOME", home.path());
+        QCOMPARE(modGrille::LangueDemarrage(
+                     platform::CheminLectureReglages(QStringLiteral("start.ini"))),
+                 2.0f);
+        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("vexoro"))));
 
         choisir(
             [](frmLangue &chooser) { QTest::mouseClick(chooser.cmdLangue[3], Qt::LeftButton); });
         QVERIFY(m_platform->messages.isEmpty());
         QCOMPARE(octets(home.filePath(QStringLiteral("vexoro/start.ini"))), lignes(4));
-        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("start.ini"))));
-        // The next start, which reads start.ini where it is kept, comes up in Italian.
-        QCOMPARE(modGrille::LangueDemarrage(platform::CheminReglages(QStringLiteral("start.ini"))),
+        QCOMPARE(octets(folder.filePath(QStringLiteral("start.ini"))), lignes(2));
+        // The next start reads the player's own file, and comes up in Italian.
+        QCOMPARE(modGrille::LangueDemarrage(
+                     platform::CheminLectureReglages(QStringLiteral("start.ini"))),
                  4.0f);
     }
 

@@ -1,5 +1,6 @@
 // The game window as it opens: layout, design state, menus, shortcuts and captions.
 #include "game_window/frmMain.h"
+#include "game_window/window_placement.h"
 #include "support/test_platform.h"
 
 #include <QFrame>
@@ -8,7 +9,22 @@
 #include <QScreen>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
+
+namespace {
+// WCAG 2 contrast between two colours.
+double luminance(const QColor &c) {
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+double contrastRatio(const QColor &a, const QColor &b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+} // namespace
 
 class TestFrmMain : public QObject {
     Q_OBJECT
@@ -178,26 +194,85 @@ private slots:
         QCOMPARE(m_window->mnuFichier->title(), QStringLiteral("&File"));
     }
 
-    void lockedCellShowsItsBackgroundColour_data() {
-        QTest::addColumn<modGrille::Couleur>("colour");
-        QTest::addColumn<QColor>("rgb");
-        QTest::newRow("cyan given") << modGrille::Couleur::Cyan << QColor(0, 255, 255);
-        QTest::newRow("green solved") << modGrille::Couleur::Vert << QColor(0, 255, 0);
-        QTest::newRow("red corrected") << modGrille::Couleur::Rouge << QColor(255, 0, 0);
+    // Locked digits were drawn in the palette's disabled grey, 1.4:1 against cyan and green.
+    void lockedDigitsReadOnEveryBackground_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<modGrille::Couleur>("back");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<double>("contrast"); // the least the digit must reach
+        for (bool dark : {false, true}) {
+            const char *palette = dark ? "dark palette" : "default palette";
+            QTest::addRow("%s: given", palette) << dark << modGrille::Couleur::Cyan << true << 4.5;
+            QTest::addRow("%s: solved", palette) << dark << modGrille::Couleur::Vert << true << 4.5;
+            QTest::addRow("%s: corrected", palette)
+                << dark << modGrille::Couleur::Rouge << true << 3.0;
+            QTest::addRow("%s: right entry after Finish", palette)
+                << dark << modGrille::Couleur::FondFenetre << true << 4.5;
+            QTest::addRow("%s: open", palette)
+                << dark << modGrille::Couleur::FondFenetre << false << 4.5;
+        }
     }
-    void lockedCellShowsItsBackgroundColour() {
-        QFETCH(modGrille::Couleur, colour);
-        QFETCH(QColor, rgb);
+    void lockedDigitsReadOnEveryBackground() {
+        QFETCH(bool, dark);
+        QFETCH(modGrille::Couleur, back);
+        QFETCH(bool, locked);
+        QFETCH(double, contrast);
+        const QPalette before = QApplication::palette();
+        if (dark) {
+            QPalette night = before;
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                night.setColor(group, QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+                night.setColor(group, QPalette::Window, QColor(0x35, 0x35, 0x35));
+                night.setColor(group, QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+                night.setColor(group, QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+            }
+            night.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+            QApplication::setPalette(night);
+        }
         CellEdit *cell = m_window->txtCh[40];
-        cell->setBackColor(colour);
+        cell->setText(QStringLiteral("8"));
+        cell->setBackColor(back);
         cell->setForeColor(modGrille::Couleur::Rouge);
-        QVERIFY(!cell->isEnabled());
+        if (!locked)
+            cell->setForeColor(modGrille::Couleur::TexteFenetre);
+        cell->setEnabled(!locked);
         const QImage image = cell->grab().toImage();
-        // A point inside the border, away from the (empty) text.
-        QCOMPARE(image.pixelColor(4, image.height() / 2), rgb);
-        // Locked: the platform's disabled text colour, whatever the text colour.
-        QCOMPARE(cell->palette().color(QPalette::Disabled, QPalette::Text),
-                 QApplication::palette().color(QPalette::Disabled, QPalette::Text));
+        QApplication::setPalette(before);
+
+        // The background beside the digit, and the digit's core: its pixel that stands out most.
+        const QColor ground = image.pixelColor(4, image.height() / 2);
+        if (back != modGrille::Couleur::FondFenetre)
+            QCOMPARE(ground, cell->palette().color(QPalette::Base)); // the colour still shows
+        double best = 1.0;
+        for (int y = 4; y < image.height() - 4; ++y) {
+            for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
+                best = std::max(best, contrastRatio(image.pixelColor(x, y), ground));
+        }
+        QVERIFY2(best >= contrast, qPrintable(QString::number(best)));
+    }
+
+    // The window opened on the wrong screen when that screen did not start at x = 0, and was
+    // centred by its width without the frame.
+    void framePlacement_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<int>("frameWidth");
+        QTest::addColumn<int>("clientTopInFrame");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("first screen, no frame yet")
+            << QRect(0, 0, 1280, 1024) << 409 << 20 << QPoint(435, 37);
+        QTest::newRow("framed by the window manager")
+            << QRect(0, 0, 1280, 1024) << 419 << 50 << QPoint(430, 7);
+        QTest::newRow("second screen to the right")
+            << QRect(1920, 0, 1280, 1024) << 409 << 20 << QPoint(2355, 37);
+        QTest::newRow("screen below another")
+            << QRect(0, 1080, 1920, 1080) << 409 << 20 << QPoint(755, 1117);
+    }
+    void framePlacement() {
+        QFETCH(QRect, screen);
+        QFETCH(int, frameWidth);
+        QFETCH(int, clientTopInFrame);
+        QFETCH(QPoint, position);
+        QCOMPARE(FramePosition(screen, frameWidth, clientTopInFrame, 57), position);
     }
 
     void tabOrderFollowsTheCellIndex() {

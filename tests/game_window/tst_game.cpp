@@ -44,6 +44,35 @@ private slots:
                  QStringLiteral("Level Beginner       Click in a compartment to have the answer"));
     }
 
+    // Enter did nothing, so F2 then Enter could not start a game from the keyboard.
+    void enterPressesTheFocusedButtonOnly_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<bool>("open");
+        QTest::newRow("OK") << "cmdOK" << true << false;
+        QTest::newRow("Annuler") << "cmdUndo" << false << false;
+        QTest::newRow("level list") << "cmbChoix" << false << true;
+        QTest::newRow("check box") << "chkAssist" << false << true;
+    }
+    void enterPressesTheFocusedButtonOnly() {
+        QFETCH(QString, focus);
+        QFETCH(bool, started);
+        QFETCH(bool, open);
+        bool stillOpen = false;
+        m_game->newGameDialog([&](frmNew &dlg) {
+            auto *widget = dlg.findChild<QWidget *>(focus);
+            QVERIFY(widget);
+            widget->setFocus();
+            QTest::keyClick(widget, Qt::Key_Return);
+            if (dlg.isVisible())
+                QTest::keyClick(widget, Qt::Key_Enter);
+            stillOpen = dlg.isVisible();
+            dlg.reject();
+        });
+        QCOMPARE(stillOpen, open);
+        QCOMPARE(m_game->window->fraGrille->isVisible(), started);
+    }
+
     void levelLineInFrench() {
         modLangue::NumLangue = 2;
         m_game->startGame(0, true);

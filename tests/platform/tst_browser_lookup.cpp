@@ -1,6 +1,7 @@
 // Finding the program the desktop opens an HTML document with, by the freedesktop rules, in a
 // desktop of its own inside a temporary folder.
 #include "platform/browser_lookup.h"
+#include "platform/desktop_exec.h"
 #include "platform/xdg_fixture.h"
 
 #include <QDir>
@@ -93,6 +94,8 @@ private slots:
         row("quoted program with a blank",
             {app("c", html + "Exec=\"@ROOT@/my apps/browser c\" --new %u\n")}, "my apps/browser c");
         row("program not executable", {app("c", html + "Exec=notexec %u\n")}, none);
+        row("unparsable Exec, next candidate",
+            {liste("config/", "c.desktop;b.desktop"), app("c", "Exec=\"browser-a %u\n"), B}, b);
         // Run from the fixture's folder, where bin/browser-a exists.
         row("relative program with a folder", {app("c", html + "Exec=bin/browser-a\n")}, none);
         row("program of TryExec missing", {app("a", execA + html + "TryExec=nowhere\n")}, none);
@@ -152,31 +155,60 @@ private slots:
 
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(xdg.path()));
-        const QString found =
-            platform::FindExecutable(xdg.path(QStringLiteral("doc/") + document), env);
+        const QStringList found = platform::FindExecutable(
+            xdg.path(QStringLiteral("doc/") + document), QStringLiteral("www.example.org/"), env);
         QDir::setCurrent(before);
-        QCOMPARE(found, expected.isEmpty() ? QString() : xdg.path(expected));
+        QCOMPARE(found.value(0), expected.isEmpty() ? QString() : xdg.path(expected));
     }
 
-    void execProgram_data() {
+    void execCommandLine_data() {
         QTest::addColumn<QString>("exec");
-        QTest::addColumn<QString>("program");
-        const auto row = [](const char *name, const char *exec, const char *program) {
-            QTest::newRow(name) << QString::fromLatin1(exec) << QString::fromLatin1(program);
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QStringList>("command"); // empty: the entry is unusable
+        const auto row = [](const char *name, const char *exec, const QStringList &command,
+                            const char *icon = "") {
+            QTest::newRow(name) << QString::fromUtf8(exec) << QString::fromLatin1(icon) << command;
         };
-        row("name and field code", "firefox %u", "firefox");
-        row("leading blanks", "  \tfirefox", "firefox");
-        row("quoted with a blank", "\"/opt/my browser/run\" --new %u", "/opt/my browser/run");
-        row("escaped quote inside quotes", "\"/opt/q\\\\\"uote\" %u", "/opt/q\"uote");
-        row("escaped backslash inside quotes", "\"/opt/a\\\\\\\\b\"", "/opt/a\\b");
-        row("escaped blank ends the word", "my\\sbrowser %u", "my");
-        row("no closing quote", "\"/opt/browser %u", "");
-        row("empty", "", "");
+        const QString url = QStringLiteral("www.example.org/vexoro/");
+        row("snap",
+            "env "
+            "BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/firefox_firefox.desktop "
+            "/snap/bin/firefox %u",
+            {"env",
+             "BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/firefox_firefox.desktop",
+             "/snap/bin/firefox", url});
+        row("flatpak",
+            "/usr/bin/flatpak run --branch=stable --arch=x86_64 --command=firefox "
+            "--file-forwarding org.mozilla.firefox @@u %u @@",
+            {"/usr/bin/flatpak", "run", "--branch=stable", "--arch=x86_64", "--command=firefox",
+             "--file-forwarding", "org.mozilla.firefox", "@@u", url, "@@"});
+        row("quoted program with a blank", "\"/opt/my browser/run\" --new %u",
+            {"/opt/my browser/run", "--new", url});
+        row("escapes, then quoting", "\"/opt/q\\\\\"uote\" a\\sb %U",
+            {"/opt/q\"uote", "a", "b", url});
+        row("file list", "browser --files %F", {"browser", "--files", url});
+        row("address inside a word", "browser --url=%f", {"browser", "--url=" + url});
+        row("percent sign", "browser --zoom=100%% %u", {"browser", "--zoom=100%", url});
+        row("icon and name", "browser %i --class %c %u",
+            {"browser", "--icon", "web", "--class", "Web Browser", url}, "web");
+        row("no icon", "browser %i %u", {"browser", url});
+        row("location, no address code", "browser --entry %k",
+            {"browser", "--entry", "/apps/web.desktop", url});
+        row("deprecated codes dropped", "browser %d %D %n %N %v %m %u", {"browser", url});
+        row("no closing quote", "\"/opt/browser %u", {});
+        row("unknown field code", "browser %z", {});
+        row("lone percent at the end", "browser %", {});
+        row("no program", " %u", {});
     }
-    void execProgram() {
+    void execCommandLine() {
         QFETCH(QString, exec);
-        QFETCH(QString, program);
-        QCOMPARE(platform::ExecProgram(exec), program);
+        QFETCH(QString, icon);
+        QFETCH(QStringList, command);
+        const platform::DesktopEntryFields entry{icon, QStringLiteral("Web Browser"),
+                                                 QStringLiteral("/apps/web.desktop")};
+        QCOMPARE(platform::ExecCommandLine(exec, entry, QStringLiteral("www.example.org/vexoro/"))
+                     .value_or(QStringList()),
+                 command);
     }
 };
 

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 const QString adresse = QStringLiteral("www.example.org/vexoro/");
 const QByteArray ligneDocument = "\"<HTML> <\\HTML>\"\r\n";
@@ -22,6 +24,12 @@ const QByteArray ligneDocument = "\"<HTML> <\\HTML>\"\r\n";
 QByteArray octets(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What the fake browser records of one start: the entry's whole command line, one argument
+// a line.
+QByteArray lancement(const QString &address) {
+    return "--new-window\n" + address.toUtf8() + '\n';
 }
 
 QStringList contenu(const QString &folder) {
@@ -38,12 +46,12 @@ private slots:
         m_xdg = std::make_unique<XdgFixture>();
         m_programme = std::make_unique<QTemporaryDir>();
         QVERIFY(m_xdg->isValid() && m_programme->isValid());
-        platform::CheminNavigateur.clear();
+        platform::ForgetBrowserForTests();
         platform::setAppPathForTests(m_programme->path());
         platform::setXdgEnvironmentForTests(m_xdg->environment());
     }
     void cleanup() {
-        platform::CheminNavigateur.clear();
+        platform::ForgetBrowserForTests();
         platform::setLookupHandler({});
         platform::setLaunchHandler({});
         platform::setXdgEnvironmentForTests(std::nullopt);
@@ -63,8 +71,7 @@ private slots:
         QVERIFY(enregistrerNavigateur());
 
         platform::OuvrirPageWeb(address);
-        QTRY_COMPARE(octets(record()), address.toUtf8() + '\n');
-        QCOMPARE(platform::CheminNavigateur, navigateur());
+        QTRY_COMPARE(octets(record()), lancement(address));
         QVERIFY(m_platform->messages.isEmpty());
         QCOMPARE(contenu(m_programme->path()), QStringList()); // the document is gone
         QVERIFY(!QFileInfo::exists(m_xdg->path(QStringLiteral("injected"))));
@@ -75,14 +82,14 @@ private slots:
         int lookups = 0;
         QString seen;
         QByteArray bytes;
-        platform::setLookupHandler([&](const QString &document) {
+        platform::setLookupHandler([&](const QString &document, const QString &address) {
             ++lookups;
             seen = document;
             bytes = octets(document);
-            return platform::FindExecutable(document, m_xdg->environment());
+            return platform::FindExecutable(document, address, m_xdg->environment());
         });
         platform::OuvrirPageWeb(adresse);
-        QTRY_COMPARE(octets(record()), adresse.toUtf8() + '\n');
+        QTRY_COMPARE(octets(record()), lancement(adresse));
         // The document holds its one line during the lookup.
         QCOMPARE(seen, m_programme->filePath(QStringLiteral("temphtm.HTM")));
         QCOMPARE(bytes, ligneDocument);
@@ -91,7 +98,7 @@ private slots:
         QVERIFY(QFile::remove(m_xdg->path(QStringLiteral("config/mimeapps.list"))));
         QVERIFY(QDir().mkdir(m_programme->filePath(QStringLiteral("temphtm.HTM"))));
         platform::OuvrirPageWeb(adresse);
-        QTRY_COMPARE(octets(record()), adresse.toUtf8() + '\n' + adresse.toUtf8() + '\n');
+        QTRY_COMPARE(octets(record()), lancement(adresse) + lancement(adresse));
         QCOMPARE(lookups, 1);
         QVERIFY(m_platform->messages.isEmpty());
     }
@@ -105,7 +112,7 @@ private slots:
         // Nothing is remembered: the next click looks again.
         QVERIFY(enregistrerNavigateur());
         platform::OuvrirPageWeb(adresse);
-        QTRY_COMPARE(octets(record()), adresse.toUtf8() + '\n');
+        QTRY_COMPARE(octets(record()), lancement(adresse));
         QCOMPARE(m_platform->messages.size(), 1);
     }
 
@@ -120,18 +127,23 @@ private slots:
         QCOMPARE(m_platform->messages[0].text, QStringLiteral("Web Page not Opened"));
         QCOMPARE(m_platform->messages[0].title, QStringLiteral("URL Failed"));
         QCOMPARE(m_platform->messages[0].style, int(platform::vbExclamation));
-        QCOMPARE(platform::CheminNavigateur, navigateur());
     }
 
     // The document was opened for output by its fixed name: a link planted under that name
-    // made the program write through it, and the deletion removed whatever was there.
-    void plantedDocumentNameIsLeftAlone_data() {
+    // made the program write through it, and the deletion removed whatever was there. A
+    // plain file of the player's is a document that a run which died left behind.
+    void plantedDocumentName_data() {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"link", "dangling link", "folder", "file"})
-            QTest::newRow(kind) << QString::fromLatin1(kind);
+        QTest::addColumn<bool>("blocks");
+        for (const char *kind : {"link", "dangling link", "folder", "file with a second name"})
+            QTest::newRow(kind) << QString::fromLatin1(kind) << true;
+        if (::geteuid() == 0)
+            QTest::newRow("another user's file") << QStringLiteral("other user") << true;
+        QTest::newRow("left behind by a dead run") << QStringLiteral("file") << false;
     }
-    void plantedDocumentNameIsLeftAlone() {
+    void plantedDocumentName() {
         QFETCH(QString, kind);
+        QFETCH(bool, blocks);
         QVERIFY(enregistrerNavigateur());
         const QString planted = m_programme->filePath(QStringLiteral("temphtm.HTM"));
         const QString target = m_xdg->path(QStringLiteral("victim"));
@@ -140,16 +152,27 @@ private slots:
             QVERIFY(m_xdg->write(QStringLiteral("victim"), "precious"));
         if (kind == QLatin1String("folder"))
             QVERIFY(QDir().mkdir(planted));
-        else if (kind == QLatin1String("file"))
+        else if (kind == QLatin1String("file with a second name"))
+            QCOMPARE(::link(QFile::encodeName(target).constData(),
+                            QFile::encodeName(planted).constData()),
+                     0);
+        else if (kind == QLatin1String("file") || kind == QLatin1String("other user"))
             QVERIFY(QFile::copy(target, planted));
         else
             QVERIFY(QFile::link(target, planted));
+        if (kind == QLatin1String("other user"))
+            QCOMPARE(::chown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
 
         platform::OuvrirPageWeb(adresse);
+        if (!blocks) {
+            QTRY_COMPARE(octets(record()), lancement(adresse));
+            QCOMPARE(contenu(m_programme->path()), QStringList());
+            return;
+        }
         introuvable();
         if (kind == QLatin1String("folder"))
             QVERIFY(QFileInfo(planted).isDir());
-        else if (kind == QLatin1String("file"))
+        else if (!kind.contains(QLatin1String("link")))
             QCOMPARE(octets(planted), QByteArray("precious"));
         else
             QCOMPARE(QFileInfo(planted).symLinkTarget(), target);
@@ -179,9 +202,9 @@ private slots:
             "XDG_CONFIG_HOME",
             configWritable ? home.path() : dossier.filePath(QStringLiteral("config")));
         QString seen;
-        platform::setLookupHandler([&](const QString &document) {
+        platform::setLookupHandler([&](const QString &document, const QString &address) {
             seen = document;
-            return platform::FindExecutable(document, m_xdg->environment());
+            return platform::FindExecutable(document, address, m_xdg->environment());
         });
 
         platform::OuvrirPageWeb(adresse);
@@ -190,7 +213,7 @@ private slots:
             QCOMPARE(seen, QString());
             return;
         }
-        QTRY_COMPARE(octets(record()), adresse.toUtf8() + '\n');
+        QTRY_COMPARE(octets(record()), lancement(adresse));
         QCOMPARE(seen, home.filePath(QStringLiteral("vexoro/temphtm.HTM")));
         QVERIFY(m_platform->messages.isEmpty());
         QCOMPARE(contenu(home.filePath(QStringLiteral("vexoro"))), QStringList());
@@ -203,7 +226,6 @@ private:
         QCOMPARE(m_platform->messages[0].text, QStringLiteral("Could not find associated Browser"));
         QCOMPARE(m_platform->messages[0].title, QStringLiteral("Browser Not Found"));
         QCOMPARE(m_platform->messages[0].style, int(platform::vbExclamation));
-        QVERIFY(platform::CheminNavigateur.isEmpty());
         QTest::qWait(200);
         QVERIFY(!QFileInfo::exists(record()));
     }
@@ -213,7 +235,7 @@ private:
     bool enregistrerEntree() const {
         return m_xdg->write(QStringLiteral("data/applications/fake.desktop"),
                             "[Desktop Entry]\nType=Application\nName=Browser\n"
-                            "Exec=fake-browser %u\nMimeType=text/html;\n") &&
+                            "Exec=fake-browser --new-window %u\nMimeType=text/html;\n") &&
                m_xdg->write(QStringLiteral("config/mimeapps.list"),
                             "[Default Applications]\ntext/html=fake.desktop\n");
     }
