@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 // Client area below the menu bar, and how far below the screen's top it starts.
@@ -171,7 +172,7 @@ void frmMain::moveEvent(QMoveEvent *event) {
     // Placed again once, when the window manager's frame turns out other than assumed; a
     // move by the player leaves the frame's size as it is.
     if (isVisible() && frameGeometry().size() != m_placedFrame)
-        placeOnScreen();
+        QTimer::singleShot(0, this, &frmMain::placeOnScreen);
 }
 
 void frmMain::ChangeLangue() {
