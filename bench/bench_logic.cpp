@@ -1,25 +1,17 @@
 // Micro-benchmarks of the game logic on an in-memory board: laying a new puzzle, and one
 // key press in a cell through the cell-entry logic when it sets off the full-grid checks.
-#include "platform/random_source.h"
 #include "puzzle/bank.h"
 #include "puzzle/cell_entry.h"
 #include "puzzle/memory_board.h"
 #include "puzzle/prepare.h"
+#include "puzzle/random_source.h"
 
 #include <QtTest>
 
-using modGrille::Couleur;
+using modGrille::Colour;
 using modGrille::MemoryBoard;
 
 namespace {
-
-// The window around the board, doing nothing.
-class NoHooks final : public modGrille::GameHooks {
-public:
-    void AfficherBravo() override {}
-    void ActiverFinir(bool) override {}
-    void Rafraichir() override {}
-};
 
 constexpr qint16 Grille = 1;
 constexpr int OpenCell = 40;
@@ -27,17 +19,17 @@ constexpr int OpenCell = 40;
 // Bank entry 1 solved, every cell a locked given except `OpenCell`, open and empty.
 MemoryBoard fullGridWithOneOpenCell() {
     QString picture =
-        QString::fromLatin1(modGrille::BanqueGrilles[Grille - 1], modGrille::NombreCases);
+        QString::fromLatin1(modGrille::SolutionBank[Grille - 1], modGrille::CellCount);
     picture[OpenCell] = QLatin1Char('.');
     return MemoryBoard::fromPicture(picture);
 }
 
 void reopen(MemoryBoard &board) {
-    MemoryBoard::Case &cell = board.at(OpenCell);
+    MemoryBoard::Cell &cell = board.at(OpenCell);
     cell.text.clear();
     cell.enabled = true;
-    cell.back = Couleur::FondFenetre;
-    cell.fore = Couleur::TexteFenetre;
+    cell.back = Colour::WindowBackground;
+    cell.fore = Colour::WindowText;
 }
 
 } // namespace
@@ -53,12 +45,12 @@ private slots:
 // A new puzzle of the hardest level (65 cells to empty) on a board left by the previous one.
 void BenchLogic::prepareGrille() {
     MemoryBoard board;
-    platform::SeededRandom random(20240601);
+    modGrille::SeededRandom random(20240601);
     qint16 numGrille = 0;
     QBENCHMARK {
         modGrille::PrepareGrille(board, 5, random, numGrille);
     }
-    QVERIFY(numGrille >= 1 && numGrille <= modGrille::NombreGrilles);
+    QVERIFY(numGrille >= 1 && numGrille <= modGrille::GridCount);
 }
 
 void BenchLogic::keyPress_data() {
@@ -82,12 +74,12 @@ void BenchLogic::keyPress() {
     const int solution = modGrille::ChiffreSolution(Grille, OpenCell + 1);
     const int digit = rightDigit ? solution : solution % 9 + 1;
     MemoryBoard board = fullGridWithOneOpenCell();
-    NoHooks hooks;
     QBENCHMARK {
         reopen(board);
-        int keyAscii = '0' + digit;
-        modGrille::ToucheCase(board, hooks, OpenCell, keyAscii, Grille, sansAssistance);
+        modGrille::handleKey(board, OpenCell, '0' + digit, Grille, sansAssistance);
     }
+    // Assisted, the digit is inserted by the cell after the handler; only the last right
+    // digit is written by the handler itself.
     QCOMPARE(board.text(OpenCell).isEmpty(), !sansAssistance && !rightDigit);
 }
 

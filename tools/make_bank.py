@@ -180,7 +180,7 @@ def render(bank):
         "namespace modGrille {",
         "",
         "// clang-format off",
-        "const char BanqueGrilles[NombreGrilles][82] = {",
+        "const char SolutionBank[GridCount][82] = {",
     ]
     lines += [f'    "{grid}", // {n}' for n, grid in enumerate(bank, start=1)]
     lines += [

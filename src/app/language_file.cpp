@@ -19,27 +19,27 @@ namespace modGrille {
 
 namespace {
 
-constexpr qsizetype longueurAleatoire = 6;
-constexpr int essaisDeNom = 100;
+constexpr qsizetype RandomLength = 6;
+constexpr int NameAttempts = 100;
 constexpr char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-QString suffixeAleatoire() {
-    QString suffixe;
-    for (qsizetype i = 0; i < longueurAleatoire; ++i)
-        suffixe += QLatin1Char(
+QString randomSuffix() {
+    QString suffix;
+    for (qsizetype i = 0; i < RandomLength; ++i)
+        suffix += QLatin1Char(
             alphabet[QRandomGenerator::global()->bounded(static_cast<int>(sizeof(alphabet) - 1))]);
-    return suffixe;
+    return suffix;
 }
 
 // Creates a new, empty regular file beside `iniPath` and returns its path. O_EXCL makes
 // sure nothing that already exists under the chosen name, a link included, is opened.
-QString creerProvisoire(const QString &iniPath) {
+QString createTempFile(const QString &iniPath) {
     const QFileInfo ini(iniPath);
-    for (int essai = 0; essai < essaisDeNom; ++essai) {
+    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         // The writer's process number tells a later write whether the file is abandoned.
         const QString path =
             ini.dir().filePath(ini.fileName() + u'.' + QString::number(::getpid()) + u'-' +
-                               suffixeAleatoire() + QStringLiteral(".tmp"));
+                               randomSuffix() + QStringLiteral(".tmp"));
         const int fd = ::open(QFile::encodeName(path).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -54,7 +54,7 @@ QString creerProvisoire(const QString &iniPath) {
 
 // Flushes `path` to the disk, so that the rename never exposes a file whose bytes are not
 // written yet.
-bool synchroniser(const QString &path, int flags) {
+bool syncToDisk(const QString &path, int flags) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | flags);
     if (fd < 0)
         return false;
@@ -63,52 +63,51 @@ bool synchroniser(const QString &path, int flags) {
     return ok;
 }
 
-bool processusVivant(qint64 pid) {
+bool processRunning(qint64 pid) {
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
 // Removes fresh files of ours that an interrupted rewrite left behind: those whose writer
 // has ended, and any old one (its process number may have been reused). A recent one of a
 // running copy of the program is being written right now, and stays.
-void retirerAbandonnes(const QString &iniPath) {
+void removeAbandoned(const QString &iniPath) {
     const QFileInfo ini(iniPath);
-    const QDateTime limite =
-        QDateTime::currentDateTimeUtc().addSecs(-qint64(AgeProvisoireAbandonne));
+    const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-qint64(AbandonedTempAge));
     const QFileInfoList entries =
         ini.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo &entry : entries) {
         qint64 pid = 0;
-        if (EstFichierProvisoire(ini.fileName(), entry.fileName(), &pid) && !entry.isSymLink() &&
-            (!processusVivant(pid) || entry.lastModified().toUTC() < limite))
+        if (isRewriteTempFile(ini.fileName(), entry.fileName(), &pid) && !entry.isSymLink() &&
+            (!processRunning(pid) || entry.lastModified().toUTC() < cutoff))
             QFile::remove(entry.filePath());
     }
 }
 
 } // namespace
 
-bool EstFichierProvisoire(const QString &iniFileName, const QString &name, qint64 *pid) {
-    const QString debut = iniFileName + u'.';
-    const QString fin = QStringLiteral(".tmp");
-    if (!name.startsWith(debut) || !name.endsWith(fin))
+bool isRewriteTempFile(const QString &iniFileName, const QString &name, qint64 *pid) {
+    const QString head = iniFileName + u'.';
+    const QString tail = QStringLiteral(".tmp");
+    if (!name.startsWith(head) || !name.endsWith(tail))
         return false;
-    const QStringView milieu =
-        QStringView(name).mid(debut.size(), name.size() - debut.size() - fin.size());
-    const qsizetype tiret = milieu.indexOf(u'-');
-    if (tiret <= 0 || milieu.size() - tiret - 1 != longueurAleatoire)
+    const QStringView middle =
+        QStringView(name).mid(head.size(), name.size() - head.size() - tail.size());
+    const qsizetype dash = middle.indexOf(u'-');
+    if (dash <= 0 || middle.size() - dash - 1 != RandomLength)
         return false;
-    const QStringView numero = milieu.left(tiret);
-    const QStringView aleatoire = milieu.mid(tiret + 1);
-    if (!std::all_of(numero.begin(), numero.end(), [](QChar c) { return c.isDigit(); }))
+    const QStringView number = middle.left(dash);
+    const QStringView randomPart = middle.mid(dash + 1);
+    if (!std::all_of(number.begin(), number.end(), [](QChar c) { return c.isDigit(); }))
         return false;
     bool ok = false;
-    const qint64 valeur = numero.toLongLong(&ok);
-    if (!ok || valeur <= 0)
+    const qint64 value = number.toLongLong(&ok);
+    if (!ok || value <= 0)
         return false;
-    if (!std::all_of(aleatoire.begin(), aleatoire.end(),
+    if (!std::all_of(randomPart.begin(), randomPart.end(),
                      [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); }))
         return false;
     if (pid)
-        *pid = valeur;
+        *pid = value;
     return true;
 }
 
@@ -116,44 +115,44 @@ namespace {
 
 // True when `path` holds exactly `expected`: a write that failed part-way may have left a
 // piece of a line that the retry then doubled.
-bool contientExactement(const QString &path, const QByteArray &expected) {
+bool holdsExactly(const QString &path, const QByteArray &expected) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && file.read(expected.size() + 1) == expected;
 }
 
 // Writes the two lines into a fresh file beside `iniPath`; its path, or empty on failure.
-QString ecrireProvisoire(const QString &iniPath, float numLangue) {
-    const QString provisoire = creerProvisoire(iniPath);
-    if (provisoire.isEmpty())
+QString writeTempFile(const QString &iniPath, float numLangue) {
+    const QString temp = createTempFile(iniPath);
+    if (temp.isEmpty())
         return {};
-    const QString section = QStringLiteral("[LastOpen]");
-    const QString cle = QStringLiteral("Language");
-    if (EcrireIni(section, provisoire) && EcrireIni(cle, provisoire, numLangue) &&
-        contientExactement(provisoire, IniLine(section) + IniLine(cle, numLangue)) &&
-        synchroniser(provisoire, O_NOFOLLOW))
-        return provisoire;
-    QFile::remove(provisoire);
+    const QString section = u'[' + QLatin1String(SettingsSection) + u']';
+    const QString key = QLatin1String(LanguageKey);
+    if (EcrireIni(section, temp) && EcrireIni(key, temp, numLangue) &&
+        holdsExactly(temp, IniLine(section) + IniLine(key, numLangue)) &&
+        syncToDisk(temp, O_NOFOLLOW))
+        return temp;
+    QFile::remove(temp);
     return {};
 }
 
 } // namespace
 
-bool EcrireLangue(const QString &iniPath, float numLangue) {
-    retirerAbandonnes(iniPath);
+bool writeLanguageFile(const QString &iniPath, float numLangue) {
+    removeAbandoned(iniPath);
     // A failed attempt starts over on a fresh file: only a complete one is put in place.
-    QString provisoire = ecrireProvisoire(iniPath, numLangue);
-    if (provisoire.isEmpty())
-        provisoire = ecrireProvisoire(iniPath, numLangue);
-    if (provisoire.isEmpty())
+    QString temp = writeTempFile(iniPath, numLangue);
+    if (temp.isEmpty())
+        temp = writeTempFile(iniPath, numLangue);
+    if (temp.isEmpty())
         return false;
-    const QByteArray source = QFile::encodeName(provisoire);
+    const QByteArray source = QFile::encodeName(temp);
     // rename() replaces the old file in one step; a link in its place is replaced, never
     // followed.
     if (std::rename(source.constData(), QFile::encodeName(iniPath).constData()) != 0) {
         ::unlink(source.constData());
         return false;
     }
-    synchroniser(QFileInfo(iniPath).absolutePath(), O_DIRECTORY);
+    syncToDisk(QFileInfo(iniPath).absolutePath(), O_DIRECTORY);
     return true;
 }
 

@@ -1,3 +1,4 @@
+#include "app/language_file.h"
 #include "app/startup_language.h"
 #include "game_window/frmMain.h"
 #include "lang/catalogue.h"
@@ -9,9 +10,9 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vexoro"));
 
-    // The language chosen last, from start.ini beside the program.
-    modLangue::NumLangue =
-        modGrille::LangueDemarrage(platform::CheminLectureReglages(QStringLiteral("start.ini")));
+    // The language chosen last, from the settings file.
+    modLangue::NumLangue = modGrille::startupLanguage(
+        platform::settingsReadPath(QLatin1String(modGrille::SettingsFileName)));
 
     frmMain window;
     window.show();

@@ -1,6 +1,7 @@
 #include "app/startup_language.h"
 
 #include "app/ini_file.h"
+#include "app/language_file.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -43,11 +44,11 @@ QString plainNumber(const QString &text) {
 
 } // namespace
 
-float LangueDemarrage(const QString &iniPath) {
+float startupLanguage(const QString &iniPath) {
     if (!QFileInfo(iniPath).isFile())
         return 0.0f;
-    const QString number =
-        plainNumber(LireIni(QStringLiteral("LastOpen"), QStringLiteral("Language"), iniPath, 0));
+    const QString number = plainNumber(
+        LireIni(QLatin1String(SettingsSection), QLatin1String(LanguageKey), iniPath, 0));
     if (number.isEmpty())
         return 0.0f;
     bool ok = false;

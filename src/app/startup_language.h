@@ -8,6 +8,6 @@ namespace modGrille {
 // key "Language"): 1 to 5, or 0 (not set, read as English) when the file, the key or a
 // usable number is missing. Any value other than exactly 1, 2, 3, 4 or 5 is "not set":
 // a stray number would otherwise leave every menu caption empty.
-float LangueDemarrage(const QString &iniPath);
+float startupLanguage(const QString &iniPath);
 
 } // namespace modGrille

@@ -1,7 +1,7 @@
 #include "dialogs/design_dialog.h"
 
-#include "game_window/twips.h"
 #include "platform/fonts.h"
+#include "platform/twips.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -9,14 +9,14 @@
 DesignDialog::DesignDialog(QWidget *parent, const char *name, QSize clientTwips)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint) {
     setObjectName(QLatin1String(name));
-    setFont(platform::PoliceParDefaut());
+    setFont(platform::defaultFont());
     resize(twips(clientTwips.width()), twips(clientTwips.height()));
 }
 
-void DesignDialog::colorer(QWidget *widget, QPalette::ColorRole role, QRgb rgb) {
-    QPalette couleurs = widget->palette();
-    couleurs.setColor(role, QColor(rgb));
-    widget->setPalette(couleurs);
+void DesignDialog::setColour(QWidget *widget, QPalette::ColorRole role, QRgb rgb) {
+    QPalette colours = widget->palette();
+    colours.setColor(role, QColor(rgb));
+    widget->setPalette(colours);
 }
 
 void DesignDialog::keyPressEvent(QKeyEvent *event) {

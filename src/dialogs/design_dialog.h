@@ -7,7 +7,8 @@
 class QKeyEvent;
 
 // What the game's three dialogs share: no title bar, a resizable border, the design's
-// default font, a client area given in twips, and no key that closes them by itself.
+// default font, a client area given in twips, no default button and no key that closes
+// them by itself.
 class DesignDialog : public QDialog {
     Q_OBJECT
 public:
@@ -15,7 +16,7 @@ public:
 
 protected:
     // Gives `widget` the colour `rgb` in the palette role `role`.
-    static void colorer(QWidget *widget, QPalette::ColorRole role, QRgb rgb);
+    static void setColour(QWidget *widget, QPalette::ColorRole role, QRgb rgb);
 
     // Escape would reject the dialog: none of them has a cancel button. Return and Enter
     // press the focused push button.

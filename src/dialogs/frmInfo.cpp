@@ -1,9 +1,9 @@
 #include "dialogs/frmInfo.h"
 
-#include "game_window/twips.h"
 #include "lang/catalogue.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
+#include "platform/twips.h"
 #include "platform/web_link.h"
 
 #include <QColor>
@@ -16,8 +16,10 @@
 using modLangue::Traduction;
 
 namespace {
-constexpr QRgb grisClair = qRgb(0xC0, 0xC0, 0xC0);
-constexpr QRgb prune = qRgb(0x40, 0x00, 0x40);
+constexpr QRgb lightGrey = qRgb(0xC0, 0xC0, 0xC0);
+constexpr QRgb plum = qRgb(0x40, 0x00, 0x40);
+constexpr qreal shortcutsLabelPoints = 12;
+constexpr qreal shortcutsPoints = 9.75;
 
 QLabel *label(const char *name, QWidget *parent, const QRect &rect) {
     auto *l = new QLabel(parent);
@@ -30,8 +32,9 @@ QLabel *label(const char *name, QWidget *parent, const QRect &rect) {
 
 } // namespace
 
-frmInfo::frmInfo(QWidget *parent)
-    : DesignDialog(parent, "frmInfo", QSize(6300, 4830)) {
+frmInfo::frmInfo(QWidget *parent, platform::WebLink &link)
+    : DesignDialog(parent, "frmInfo", QSize(6300, 4830))
+    , m_link(link) {
 
     // Creation order is the tab order: the OK button is the only control that takes focus.
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -43,20 +46,20 @@ frmInfo::frmInfo(QWidget *parent)
     Frame1->setGeometry(twipsRect(120, 0, 6135, 1455));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setAutoFillBackground(true);
-    colorer(Frame1, QPalette::Window, grisClair);
+    setColour(Frame1, QPalette::Window, lightGrey);
 
     Image1 = label("Image1", Frame1, twipsRect(360, 360, 780, 795));
-    Image1->setPixmap(platform::ChargerImage(QStringLiteral(":/images/emblem.png"), *this));
+    Image1->setPixmap(platform::loadPicture(QStringLiteral(":/images/emblem.png"), *this));
     Image2 = label("Image2", Frame1, twipsRect(2040, 240, 2190, 420));
-    Image2->setPixmap(platform::ChargerImage(QStringLiteral(":/images/name.png"), *this));
+    Image2->setPixmap(platform::loadPicture(QStringLiteral(":/images/name.png"), *this));
 
     lblLien = label("lblLien", Frame1, twipsRect(1920, 1080, 2775, 255));
-    lblLien->setText(QLatin1String(AdressePageWeb));
+    lblLien->setText(QLatin1String(WebPageAddress));
     lblLien->setAutoFillBackground(true);
-    colorer(lblLien, QPalette::Window, grisClair);
-    QFont souligne = platform::PoliceParDefaut();
-    souligne.setUnderline(true);
-    lblLien->setFont(souligne);
+    setColour(lblLien, QPalette::Window, lightGrey);
+    QFont underlined = platform::defaultFont();
+    underlined.setUnderline(true);
+    lblLien->setFont(underlined);
     lblLien->setCursor(Qt::PointingHandCursor);
     lblLien->setAccessibleName(lblLien->text());
     lblLien->setAccessibleDescription(QStringLiteral("Opens the game's web page in your browser"));
@@ -64,9 +67,9 @@ frmInfo::frmInfo(QWidget *parent)
 
     Label4 = label("Label4", this, twipsRect(120, 3480, 2175, 375));
     Label3 = label("Label3", this, twipsRect(2400, 3480, 1935, 855));
-    Label3->setFont(platform::Police(9.75));
+    Label3->setFont(platform::fontOfSize(shortcutsPoints));
     Label3->setWordWrap(true);
-    colorer(Label3, QPalette::WindowText, prune);
+    setColour(Label3, QPalette::WindowText, plum);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     Form_Load();
@@ -75,12 +78,12 @@ frmInfo::frmInfo(QWidget *parent)
 
 void frmInfo::Form_Load() {
     Label4->setText(Traduction(modLangue::LabelShortcuts));
-    platform::AjusterPolice(*Label4, platform::Police(12));
+    platform::fitFont(*Label4, platform::fontOfSize(shortcutsLabelPoints));
     Label3->setText(Traduction(modLangue::TextShortcuts));
 }
 
 void frmInfo::lblLien_Click() {
-    platform::OuvrirPageWeb(lblLien->text());
+    m_link.open(lblLien->text());
     // The box closes whatever happened.
     accept();
 }

@@ -1,26 +1,20 @@
 #include "dialogs/frmLangue.h"
 
-#include "app/language_file.h"
-#include "game_window/frmMain.h"
-#include "game_window/twips.h"
-#include "lang/catalogue.h"
 #include "platform/fonts.h"
-#include "platform/message_box.h"
-#include "platform/program_folder.h"
+#include "platform/twips.h"
 
-#include <QColor>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-struct Drapeau {
-    const char *image;
-    const char *bulle; // tool-tip, UTF-8
+struct Flag {
+    const char *picture;
+    const char *toolTip; // UTF-8
 };
 
 // In button order; button i sets language i + 1.
-constexpr std::array<Drapeau, 5> drapeaux{{
+constexpr std::array<Flag, 5> flags{{
     {":/images/flag_uk.png", "English"},
     {":/images/flag_fr.png", "Français"},
     {":/images/flag_de.png", "Deutsch"},
@@ -28,29 +22,29 @@ constexpr std::array<Drapeau, 5> drapeaux{{
     {":/images/flag_es.png", "Spanish"},
 }};
 
-constexpr QRgb bleu = qRgb(0x00, 0x00, 0xFF);
+constexpr QRgb blue = qRgb(0x00, 0x00, 0xFF);
+constexpr qreal titlePoints = 12;
 } // namespace
 
-frmLangue::frmLangue(frmMain &main)
-    : DesignDialog(&main, "frmLangue", QSize(9300, 1860))
-    , m_main(main) {
+frmLangue::frmLangue(QWidget *parent)
+    : DesignDialog(parent, "frmLangue", QSize(9300, 1860)) {
 
     Label1 = new QLabel(QStringLiteral("VEXORO settigns - Please choice your language :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(360, 120, 8295, 375));
-    QFont titre = platform::Police(12);
-    titre.setBold(true);
-    Label1->setFont(titre);
-    colorer(Label1, QPalette::WindowText, bleu);
+    QFont title = platform::fontOfSize(titlePoints);
+    title.setBold(true);
+    Label1->setFont(title);
+    setColour(Label1, QPalette::WindowText, blue);
 
     // Creation order is the tab order.
     for (int i = 0; i < int(cmdLangue.size()); ++i) {
         auto *button = new QPushButton(this);
         button->setObjectName(QStringLiteral("cmdLangue_%1").arg(i));
         button->setGeometry(twipsRect(360 + 1680 * i, 600, 1575, 855));
-        button->setIcon(QIcon(QLatin1String(drapeaux[i].image)));
+        button->setIcon(QIcon(QLatin1String(flags[i].picture)));
         button->setIconSize(QSize(32, 32));
-        button->setToolTip(QString::fromUtf8(drapeaux[i].bulle));
+        button->setToolTip(QString::fromUtf8(flags[i].toolTip));
         button->setAccessibleName(button->toolTip());
         connect(button, &QPushButton::clicked, this, [this, i] { cmdLangue_Click(i); });
         cmdLangue[i] = button;
@@ -59,12 +53,6 @@ frmLangue::frmLangue(frmMain &main)
 }
 
 void frmLangue::cmdLangue_Click(int index) {
-    modLangue::NumLangue = float(index + 1);
-    // The choice holds for this run even when it cannot be kept for the next one.
-    if (!modGrille::EcrireLangue(platform::CheminReglages(QStringLiteral("start.ini")),
-                                 modLangue::NumLangue))
-        platform::MsgBox(QStringLiteral("Could not save the Language for the next start"),
-                         platform::vbExclamation, QStringLiteral("Language Not Saved"));
-    m_main.ChangeLangue();
+    m_language = float(index + 1);
     accept();
 }

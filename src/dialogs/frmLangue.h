@@ -6,20 +6,21 @@
 
 class QLabel;
 class QPushButton;
-class frmMain;
 
-// The language chooser: a row of five flags. A click sets the language for this run and
-// the next start, re-captions the game window's menus and closes the chooser.
+// The language chooser: a row of five flags. A click picks a language and closes the
+// chooser; the game window applies it.
 class frmLangue : public DesignDialog {
     Q_OBJECT
 public:
-    explicit frmLangue(frmMain &main);
+    explicit frmLangue(QWidget *parent);
 
-    QLabel *Label1 = nullptr;
-    std::array<QPushButton *, 5> cmdLangue{};
+    // Once accepted: the language picked, 1 to 5.
+    float language() const { return m_language; }
 
 private:
     void cmdLangue_Click(int index);
 
-    frmMain &m_main;
+    QLabel *Label1 = nullptr;
+    std::array<QPushButton *, 5> cmdLangue{};
+    float m_language = 0;
 };

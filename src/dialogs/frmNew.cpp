@@ -1,26 +1,20 @@
 #include "dialogs/frmNew.h"
 
-#include "game_window/frmMain.h"
-#include "game_window/twips.h"
 #include "lang/catalogue.h"
-#include "platform/fonts.h"
 #include "platform/message_box.h"
-#include "platform/random_source.h"
-#include "puzzle/game_state.h"
-#include "puzzle/prepare.h"
+#include "platform/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 using modLangue::Traduction;
 
-frmNew::frmNew(frmMain &main)
-    : DesignDialog(&main, "frmNew", QSize(3840, 1635))
-    , m_main(main) {
+frmNew::frmNew(QWidget *parent, qint16 niveauCourant, bool sansAssistance)
+    : DesignDialog(parent, "frmNew", QSize(3840, 1635))
+    , m_niveauCourant(niveauCourant) {
 
     // Creation order is the tab order.
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -43,46 +37,46 @@ frmNew::frmNew(frmMain &main)
     connect(cmbChoix, &QComboBox::currentIndexChanged, this, &frmNew::cmbChoix_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmNew::cmdOK_Click);
     connect(cmdUndo, &QPushButton::clicked, this, &QDialog::reject);
-    Form_Load();
+    Form_Load(sansAssistance);
     cmdOK->setFocus();
 }
 
-void frmNew::Form_Load() {
+qint16 frmNew::level() const {
+    return qint16(cmbChoix->currentIndex());
+}
+
+QString frmNew::levelName() const {
+    return cmbChoix->currentText();
+}
+
+bool frmNew::sansAssistance() const {
+    return !chkAssist->isChecked();
+}
+
+void frmNew::Form_Load(bool sansAssistance) {
     {
-        // Filling the list is not a choice of the player's: NiveauCourant must survive it.
+        // Filling the list is not a choice of the player's: the level must survive it.
         const QSignalBlocker quiet(cmbChoix);
         cmbChoix->clear();
-        for (qint16 entree = modLangue::LevelBeginner; entree <= modLangue::LevelExpert; ++entree)
-            cmbChoix->addItem(Traduction(entree));
+        for (qint16 entry = modLangue::LevelBeginner; entry <= modLangue::LevelExpert; ++entry)
+            cmbChoix->addItem(Traduction(entry));
     }
-    cmbChoix->setCurrentIndex(modGrille::NiveauCourant);
+    cmbChoix->setCurrentIndex(m_niveauCourant);
     Label1->setText(Traduction(modLangue::LabelDifficulty));
     cmdUndo->setText(Traduction(modLangue::ButtonCancel));
     chkAssist->setText(Traduction(modLangue::OptionAssist));
-    chkAssist->setChecked(!modGrille::SansAssistance);
+    chkAssist->setChecked(!sansAssistance);
 }
 
 void frmNew::cmbChoix_Click(int index) {
-    modGrille::NiveauCourant = qint16(index);
+    m_niveauCourant = qint16(index);
 }
 
 void frmNew::cmdOK_Click() {
-    const int niveau = cmbChoix->currentIndex();
-    if (niveau == -1) {
-        platform::MsgBox(QStringLiteral("Veuillez choisir la difficulté"),
-                         platform::vbExclamation | platform::vbMsgBoxSetForeground);
+    if (cmbChoix->currentIndex() == -1) {
+        platform::showMessage(QStringLiteral("Veuillez choisir la difficulté"),
+                              platform::Exclamation | platform::Foreground);
         return;
     }
-    modGrille::PrepareGrille(m_main.board(), qint16(niveau), platform::Generateur(),
-                             modGrille::NumGrille);
-    m_main.mnuFinir->setEnabled(true);
-    m_main.lblNiveau->setText(Traduction(modLangue::LabelLevel) + QLatin1Char(' ') +
-                              cmbChoix->itemText(niveau) + QString(7, QLatin1Char(' ')) +
-                              Traduction(modLangue::HintClickCell));
-    platform::AjusterPolice(*m_main.lblNiveau, platform::PoliceParDefaut());
-    m_main.fraGrille->setVisible(true);
-    m_main.lblNiveau->setVisible(true);
-    m_main.Image1->setVisible(false);
-    modGrille::SansAssistance = !chkAssist->isChecked();
     accept();
 }

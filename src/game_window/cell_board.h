@@ -8,7 +8,7 @@
 // The board over the game window's text boxes: the cells are the state.
 class CellBoard final : public modGrille::Board {
 public:
-    using Cells = std::array<CellEdit *, modGrille::NombreCases>;
+    using Cells = std::array<CellEdit *, modGrille::CellCount>;
     explicit CellBoard(const Cells &cells)
         : m_cells(cells) {}
 
@@ -16,10 +16,10 @@ public:
     void setText(int i, const QString &text) override { m_cells[i]->setText(text); }
     bool isEnabled(int i) const override { return m_cells[i]->isEnabled(); }
     void setEnabled(int i, bool enabled) override { m_cells[i]->setEnabled(enabled); }
-    modGrille::Couleur backColor(int i) const override { return m_cells[i]->backColor(); }
-    void setBackColor(int i, modGrille::Couleur c) override { m_cells[i]->setBackColor(c); }
-    modGrille::Couleur foreColor(int i) const override { return m_cells[i]->foreColor(); }
-    void setForeColor(int i, modGrille::Couleur c) override { m_cells[i]->setForeColor(c); }
+    modGrille::Colour backColor(int i) const override { return m_cells[i]->backColor(); }
+    void setBackColor(int i, modGrille::Colour c) override { m_cells[i]->setBackColor(c); }
+    modGrille::Colour foreColor(int i) const override { return m_cells[i]->foreColor(); }
+    void setForeColor(int i, modGrille::Colour c) override { m_cells[i]->setForeColor(c); }
 
 private:
     const Cells &m_cells;

@@ -1,23 +1,25 @@
 #include "game_window/cell_edit.h"
 
+#include "puzzle/cell_entry.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 
-using modGrille::Couleur;
+using modGrille::Colour;
 
 namespace {
-QColor rgb(Couleur colour, const QPalette &system) {
+QColor rgb(Colour colour, const QPalette &system) {
     switch (colour) {
-    case Couleur::Cyan:
+    case Colour::Cyan:
         return QColor(0x00, 0xFF, 0xFF);
-    case Couleur::Vert:
+    case Colour::Green:
         return QColor(0x00, 0xFF, 0x00);
-    case Couleur::Rouge:
+    case Colour::Red:
         return QColor(0xFF, 0x00, 0x00);
-    case Couleur::TexteFenetre:
+    case Colour::WindowText:
         return system.color(QPalette::Active, QPalette::Text);
-    case Couleur::FondFenetre:
+    case Colour::WindowBackground:
         break;
     }
     return system.color(QPalette::Active, QPalette::Base);
@@ -49,34 +51,34 @@ CellEdit::CellEdit(int index, CellEvents &events, const QValidator *digits, QWid
     updateAccessibleState();
 }
 
-QString CellEdit::etat() const {
+QString CellEdit::stateText() const {
     switch (m_back) {
-    case Couleur::Cyan:
+    case Colour::Cyan:
         return QStringLiteral("given");
-    case Couleur::Vert:
+    case Colour::Green:
         return QStringLiteral("solved");
-    case Couleur::Rouge:
+    case Colour::Red:
         return QStringLiteral("wrong");
     default:
         break;
     }
     if (text().isEmpty())
         return QStringLiteral("empty");
-    return m_fore == Couleur::Rouge ? QStringLiteral("wrong") : QStringLiteral("entered");
+    return m_fore == Colour::Red ? QStringLiteral("wrong") : QStringLiteral("entered");
 }
 
 void CellEdit::updateAccessibleState() {
-    const QString description = etat();
+    const QString description = stateText();
     if (description != accessibleDescription())
         setAccessibleDescription(description);
 }
 
-void CellEdit::setBackColor(Couleur colour) {
+void CellEdit::setBackColor(Colour colour) {
     m_back = colour;
     applyColours();
 }
 
-void CellEdit::setForeColor(Couleur colour) {
+void CellEdit::setForeColor(Colour colour) {
     m_fore = colour;
     applyColours();
 }
@@ -93,7 +95,7 @@ void CellEdit::applyColours() {
     // A locked digit is dark grey on the three bright backgrounds, whatever the palette: the
     // palette's grey for disabled text can hardly be read on them. On the window background
     // (a right entry locked by Finish) it is the palette's own text colour.
-    const bool bright = m_back != Couleur::FondFenetre && m_back != Couleur::TexteFenetre;
+    const bool bright = m_back != Colour::WindowBackground && m_back != Colour::WindowText;
     pal.setColor(QPalette::Disabled, QPalette::Text,
                  bright ? QColor(LockedDigitGrey) : system.color(QPalette::Active, QPalette::Text));
     setPalette(pal);
@@ -145,7 +147,7 @@ void CellEdit::keyPressEvent(QKeyEvent *event) {
     int keyAscii = code;
     m_events.txtCh_KeyPress(m_index, keyAscii);
     event->accept();
-    if (keyAscii == 8 && code == 8) {
+    if (keyAscii == modGrille::Backspace && code == modGrille::Backspace) {
         QLineEdit::keyPressEvent(event); // Backspace deletes the digit before the caret
         return;
     }

@@ -34,11 +34,10 @@ public:
     // A validator for the cells, owned by `parent`.
     static QValidator *digitValidator(QObject *parent);
 
-    int index() const { return m_index; }
-    modGrille::Couleur backColor() const { return m_back; }
-    modGrille::Couleur foreColor() const { return m_fore; }
-    void setBackColor(modGrille::Couleur colour);
-    void setForeColor(modGrille::Couleur colour);
+    modGrille::Colour backColor() const { return m_back; }
+    modGrille::Colour foreColor() const { return m_fore; }
+    void setBackColor(modGrille::Colour colour);
+    void setForeColor(modGrille::Colour colour);
 
     // The character code a key press delivers to the key handler, or -1 for keys that
     // produce none (Delete, arrows, Tab, function keys, ...), which keep their
@@ -46,7 +45,7 @@ public:
     static int characterCode(const QKeyEvent &event);
 
     // What a screen reader says of the cell's state: given, empty, entered, solved, wrong.
-    QString etat() const;
+    QString stateText() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -63,6 +62,6 @@ private:
 
     int m_index;
     CellEvents &m_events;
-    modGrille::Couleur m_back = modGrille::Couleur::FondFenetre;
-    modGrille::Couleur m_fore = modGrille::Couleur::TexteFenetre;
+    modGrille::Colour m_back = modGrille::Colour::WindowBackground;
+    modGrille::Colour m_fore = modGrille::Colour::WindowText;
 };

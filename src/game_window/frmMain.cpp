@@ -1,20 +1,19 @@
 #include "game_window/frmMain.h"
 
+#include "app/language_file.h"
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmLangue.h"
 #include "dialogs/frmNew.h"
-#include "game_window/twips.h"
 #include "game_window/window_placement.h"
 #include "lang/catalogue.h"
-#include "lang/menu_captions.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/pictures.h"
 #include "platform/popup.h"
-#include "puzzle/board_tests.h"
-#include "puzzle/cell_entry.h"
-#include "puzzle/game_state.h"
+#include "platform/program_folder.h"
+#include "platform/twips.h"
+#include "puzzle/prepare.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -27,31 +26,33 @@
 
 namespace {
 // Client area below the menu bar, and how far below the screen's top it starts.
-constexpr QSize TailleClient(twips(6135), twips(5475));
-constexpr int HautClient = twips(855);
+constexpr QSize ClientSize(twips(6135), twips(5475));
+constexpr int ClientTop = twips(855);
 
-// Ties the game logic to this window.
-class Hooks final : public modGrille::GameHooks {
-public:
-    explicit Hooks(frmMain &window)
-        : m_window(window) {}
-    void AfficherBravo() override {
-        platform::MsgBox(modLangue::Traduction(modLangue::MsgBravo),
-                         platform::vbInformation | platform::vbMsgBoxSetForeground);
-    }
-    void ActiverFinir(bool enabled) override { m_window.mnuFinir->setEnabled(enabled); }
-    // Paints at once; no queued key or command can run against the finished game.
-    void Rafraichir() override { m_window.repaint(); }
+constexpr qreal cellPoints = 13.5;
 
-private:
-    frmMain &m_window;
+// The menus captioned from the catalogue, in the order they are set. "Change &Language" is
+// not among them: it reads the same in every language.
+struct MenuCaption {
+    const char *menu; // objectName of the menu or menu item
+    modLangue::Entry entry;
 };
+constexpr std::array<MenuCaption, 8> menuCaptions{{
+    {"mnuFichier", modLangue::MenuFile},
+    {"mnuNew", modLangue::MenuNew},
+    {"mnuFinir", modLangue::MenuFinish},
+    {"mnuQuit", modLangue::MenuQuit},
+    {"mnuAide", modLangue::MenuHelp},
+    {"mnuReponse", modLangue::MenuAnswer},
+    {"mnuApropos", modLangue::MenuAbout},
+    {"mnuInfo", modLangue::MenuInfo},
+}};
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    setFont(platform::PoliceParDefaut());
+    setFont(platform::defaultFont());
     setWindowTitle(QStringLiteral("  ve | xo | ro"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -59,12 +60,12 @@ frmMain::frmMain(QWidget *parent)
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(TailleClient);
+    client->setFixedSize(ClientSize);
     setCentralWidget(client);
     createControls(client);
     createActions();
 
-    setFixedSize(TailleClient.width(), TailleClient.height() + menuBar()->sizeHint().height());
+    setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
     Form_Load();
 }
 
@@ -78,9 +79,9 @@ void frmMain::createControls(QWidget *client) {
     fraGrille->setVisible(false);
 
     // The frame has no text of its own: the cells inherit their 13.5-point font from it.
-    fraGrille->setFont(platform::Police(13.5));
+    fraGrille->setFont(platform::fontOfSize(cellPoints));
     const QValidator *digits = CellEdit::digitValidator(fraGrille);
-    for (int i = 0; i < modGrille::NombreCases; ++i) {
+    for (int i = 0; i < modGrille::CellCount; ++i) {
         const int r = i / 9;
         const int c = i % 9;
         auto *cell = new CellEdit(i, *this, digits, fraGrille);
@@ -93,7 +94,7 @@ void frmMain::createControls(QWidget *client) {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(600, 480, 5040, 4320));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(platform::ChargerImage(QStringLiteral(":/images/vexoro.jpg"), *this));
+    Image1->setPixmap(platform::loadPicture(QStringLiteral(":/images/vexoro.jpg"), *this));
 
     lblNiveau = new QLabel(client);
     lblNiveau->setObjectName(QStringLiteral("lblNiveau"));
@@ -156,15 +157,16 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::placeOnScreen() {
-    const QScreen *ecran = screen();
-    if (!ecran)
+    const QScreen *screenOfWindow = screen();
+    if (!screenOfWindow)
         return;
     // The frame is known only once the window manager has framed the window; until then it
     // is taken to be the window itself.
     m_placedFrame = frameGeometry().size();
     const int clientTopInFrame =
         geometry().y() - frameGeometry().y() + menuBar()->sizeHint().height();
-    move(FramePosition(ecran->geometry(), m_placedFrame.width(), clientTopInFrame, HautClient));
+    move(FramePosition(screenOfWindow->geometry(), m_placedFrame.width(), clientTopInFrame,
+                       ClientTop));
 }
 
 void frmMain::moveEvent(QMoveEvent *event) {
@@ -176,9 +178,9 @@ void frmMain::moveEvent(QMoveEvent *event) {
 }
 
 void frmMain::ChangeLangue() {
-    for (const auto &caption : modLangue::MenuCaptions)
+    for (const MenuCaption &caption : menuCaptions)
         m_captioned.value(QLatin1String(caption.menu))
-            ->setText(modLangue::Traduction(caption.entree));
+            ->setText(modLangue::Traduction(caption.entry));
 }
 
 void frmMain::closeEvent(QCloseEvent *event) {
@@ -188,18 +190,43 @@ void frmMain::closeEvent(QCloseEvent *event) {
 }
 
 void frmMain::mnuNew_Click() {
-    frmNew dialog(*this);
-    platform::ShowModal(dialog);
+    frmNew dialog(this, m_state.NiveauCourant, m_state.SansAssistance);
+    const int result = platform::showModal(dialog);
+    m_state.NiveauCourant = dialog.niveauCourant();
+    if (result == QDialog::Accepted)
+        startGame(dialog.level(), dialog.levelName(), dialog.sansAssistance());
+}
+
+void frmMain::startGame(qint16 level, const QString &levelName, bool sansAssistance) {
+    modGrille::PrepareGrille(m_board, level, m_random, m_state.NumGrille);
+    mnuFinir->setEnabled(true);
+    lblNiveau->setText(modLangue::Traduction(modLangue::LabelLevel) + u' ' + levelName +
+                       QString(7, u' ') + modLangue::Traduction(modLangue::HintClickCell));
+    platform::fitFont(*lblNiveau, platform::defaultFont());
+    fraGrille->setVisible(true);
+    lblNiveau->setVisible(true);
+    Image1->setVisible(false);
+    m_state.SansAssistance = sansAssistance;
 }
 
 void frmMain::mnuFinir_Click() {
-    Hooks hooks(*this);
-    modGrille::Finir(m_board, hooks, modGrille::NumGrille);
+    carryOut(modGrille::finishGrid(m_board, m_state.NumGrille));
 }
 
 void frmMain::Language_Click() {
-    frmLangue dialog(*this);
-    platform::ShowModal(dialog);
+    frmLangue dialog(this);
+    if (platform::showModal(dialog) == QDialog::Accepted)
+        applyLanguage(dialog.language());
+}
+
+void frmMain::applyLanguage(float language) {
+    modLangue::NumLangue = language;
+    // The choice holds for this run even when it cannot be kept for the next one.
+    if (!modGrille::writeLanguageFile(
+            platform::settingsWritePath(QLatin1String(modGrille::SettingsFileName)), language))
+        platform::showMessage(QStringLiteral("Could not save the Language for the next start"),
+                              platform::Exclamation, QStringLiteral("Language Not Saved"));
+    ChangeLangue();
 }
 
 void frmMain::mnuQuit_Click() {
@@ -207,19 +234,30 @@ void frmMain::mnuQuit_Click() {
 }
 
 void frmMain::mnuReponse_Click() {
-    Hooks hooks(*this);
-    modGrille::Reponse(m_board, hooks, CaseCourante, modGrille::NumGrille);
+    carryOut(modGrille::revealAnswer(m_board, CaseCourante, m_state.NumGrille));
 }
 
 void frmMain::mnuInfo_Click() {
-    frmInfo dialog(this);
-    platform::ShowModal(dialog);
+    frmInfo dialog(this, m_webLink);
+    platform::showModal(dialog);
+}
+
+void frmMain::carryOut(const modGrille::Outcome &outcome) {
+    // Paints at once; no queued key or command can run against the finished game.
+    if (outcome.repaint)
+        repaint();
+    if (outcome.bravo)
+        platform::showMessage(modLangue::Traduction(modLangue::MsgBravo),
+                              platform::Information | platform::Foreground);
+    if (outcome.disableFinish)
+        mnuFinir->setEnabled(false);
 }
 
 void frmMain::txtCh_KeyPress(int index, int &keyAscii) {
-    Hooks hooks(*this);
-    modGrille::ToucheCase(m_board, hooks, index, keyAscii, modGrille::NumGrille,
-                          modGrille::SansAssistance);
+    const modGrille::Outcome outcome =
+        modGrille::handleKey(m_board, index, keyAscii, m_state.NumGrille, m_state.SansAssistance);
+    keyAscii = outcome.key;
+    carryOut(outcome);
 }
 
 void frmMain::txtCh_GotFocus(int index) {
@@ -227,27 +265,17 @@ void frmMain::txtCh_GotFocus(int index) {
 }
 
 void frmMain::txtCh_MouseDown(int index, Qt::MouseButton button) {
-    if (modGrille::SansAssistance || button != Qt::LeftButton)
+    if (m_state.SansAssistance || button != Qt::LeftButton)
         return;
     if (CaseCourante == index)
-        platform::PopupMenu(*mnuAide, QCursor::pos());
+        platform::popupMenu(*mnuAide, QCursor::pos());
     else
         CaseCourante = qint16(index);
 }
 
 void frmMain::txtCh_ContextKey(int index) {
-    if (modGrille::SansAssistance || !txtCh[index]->isEnabled())
+    if (m_state.SansAssistance || !txtCh[index]->isEnabled())
         return;
     CaseCourante = qint16(index);
-    platform::PopupMenu(*mnuAide, txtCh[index]->mapToGlobal(txtCh[index]->rect().center()));
-}
-
-bool frmMain::Termine() const {
-    return modGrille::Termine(m_board);
-}
-bool frmMain::Complet() const {
-    return modGrille::Complet(m_board);
-}
-bool frmMain::CasesJustes() {
-    return modGrille::CasesJustes(m_board, modGrille::NumGrille);
+    platform::popupMenu(*mnuAide, txtCh[index]->mapToGlobal(txtCh[index]->rect().center()));
 }

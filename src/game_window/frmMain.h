@@ -2,7 +2,10 @@
 
 #include "game_window/cell_board.h"
 #include "game_window/cell_edit.h"
-#include "puzzle/board.h"
+#include "platform/web_link.h"
+#include "puzzle/cell_entry.h"
+#include "puzzle/game_state.h"
+#include "puzzle/random_source.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -14,7 +17,7 @@ class QLabel;
 class QMenu;
 
 // The game window: the board of 81 cells, the opening picture, the level line and the
-// menus. The cells hold the whole state of a game.
+// menus. The cells hold the whole state of a game; the window owns the run's other values.
 class frmMain : public QMainWindow, private CellEvents {
     Q_OBJECT
 public:
@@ -24,30 +27,8 @@ public:
     // Captions the menus in the current language.
     void ChangeLangue();
 
-    // The board's tests, each one pass over the 81 cells in index order.
-    bool Termine() const;
-    bool Complet() const;
-    bool CasesJustes();
-
-    // The cells as the game logic sees them.
-    modGrille::Board &board() { return m_board; }
-
-    // Controls other windows address by name.
-    QFrame *fraGrille = nullptr;
-    std::array<CellEdit *, modGrille::NombreCases> txtCh{};
-    QLabel *Image1 = nullptr;
-    QLabel *lblNiveau = nullptr;
-    QMenu *mnuFichier = nullptr;
-    QMenu *mnuAide = nullptr;
-    QMenu *mnuApropos = nullptr;
-    QAction *mnuNew = nullptr;
-    QAction *mnuFinir = nullptr;
-    QAction *Language = nullptr;
-    QAction *mnuQuit = nullptr;
-    QAction *mnuReponse = nullptr;
-    QAction *mnuInfo = nullptr;
-
-    qint16 CaseCourante = 0;
+    // The run's game values, for a test that needs the solution in play.
+    const modGrille::GameState &state() const { return m_state; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -67,11 +48,33 @@ private:
     void mnuReponse_Click();
     void mnuInfo_Click();
 
+    void startGame(qint16 level, const QString &levelName, bool sansAssistance);
+    void applyLanguage(float language);
+    void carryOut(const modGrille::Outcome &outcome);
+
     void txtCh_KeyPress(int index, int &keyAscii) override;
     void txtCh_GotFocus(int index) override;
     void txtCh_MouseDown(int index, Qt::MouseButton button) override;
     void txtCh_ContextKey(int index) override;
 
+    QFrame *fraGrille = nullptr;
+    std::array<CellEdit *, modGrille::CellCount> txtCh{};
+    QLabel *Image1 = nullptr;
+    QLabel *lblNiveau = nullptr;
+    QMenu *mnuFichier = nullptr;
+    QMenu *mnuAide = nullptr;
+    QMenu *mnuApropos = nullptr;
+    QAction *mnuNew = nullptr;
+    QAction *mnuFinir = nullptr;
+    QAction *Language = nullptr;
+    QAction *mnuQuit = nullptr;
+    QAction *mnuReponse = nullptr;
+    QAction *mnuInfo = nullptr;
+    qint16 CaseCourante = 0;
+
+    modGrille::GameState m_state;
+    modGrille::SeededRandom m_random{modGrille::SeededRandom::entropySeed()};
+    platform::WebLink m_webLink;
     CellBoard m_board{txtCh};
     QHash<QString, QAction *> m_captioned; // menus and items ChangeLangue captions
     QSize m_placedFrame;                   // the frame's size when the window was placed

@@ -101,18 +101,18 @@ std::optional<std::size_t> languageColumn() {
 
 } // namespace
 
-QString Traduction(qint16 entree) {
+QString Traduction(qint16 entry) {
     if (NumLangue == 0.0f)
         NumLangue = 1.0f;
 
     const std::optional<std::size_t> column = languageColumn();
-    if (!column || entree < 1 || entree > lastEntry)
+    if (!column || entry < 1 || entry > lastEntry)
         return {};
 
-    if (entree == TextShortcuts)
+    if (entry == TextShortcuts)
         return composeShortcuts(shortcutLines[*column]);
 
-    const char16_t *text = texts[static_cast<std::size_t>(entree)][*column];
+    const char16_t *text = texts[static_cast<std::size_t>(entry)][*column];
     return text ? QString::fromUtf16(text) : QString();
 }
 

@@ -9,7 +9,7 @@ namespace modLangue {
 // 0 means not set and is read as English by the first lookup.
 extern float NumLangue;
 
-enum Entree : qint16 {
+enum Entry : qint16 {
     MenuFile = 1,
     MenuNew = 2,
     MenuFinish = 3,
@@ -34,8 +34,8 @@ enum Entree : qint16 {
     TextShortcuts = 31,
 };
 
-// The text of entry `entree` in the current language; the empty text for an entry
-// without a text or a language number other than 1 to 5. A NumLangue of 0 becomes 1.
-QString Traduction(qint16 entree);
+// The text of `entry` in the current language; the empty text for an entry without a
+// text or a language number other than 1 to 5. A NumLangue of 0 becomes 1.
+QString Traduction(qint16 entry);
 
 } // namespace modLangue

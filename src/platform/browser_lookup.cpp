@@ -17,19 +17,14 @@ namespace platform {
 namespace {
 
 // Desktop and list files are small; anything far larger is not one of them.
-constexpr qint64 tailleMaxFichierCle = 1024 * 1024;
+constexpr qint64 MaxKeyFileSize = 1024 * 1024;
 
-std::optional<XdgEnvironment> &environnementDeTest() {
-    static std::optional<XdgEnvironment> environnement;
-    return environnement;
-}
-
-QStringList listeDeDossiers(const QByteArray &value) {
+QStringList folderList(const QByteArray &value) {
     return QString::fromLocal8Bit(value).split(u':', Qt::SkipEmptyParts);
 }
 
 // The absolute folders of `dirs`, or `fallback` when none is given at all.
-QStringList absolus(const QStringList &dirs, const QStringList &fallback) {
+QStringList absoluteFolders(const QStringList &dirs, const QStringList &fallback) {
     if (dirs.isEmpty())
         return fallback;
     QStringList kept;
@@ -40,7 +35,7 @@ QStringList absolus(const QStringList &dirs, const QStringList &fallback) {
     return kept;
 }
 
-QString absoluOuDefaut(const QString &dir, const QString &home, const char *underHome) {
+QString absoluteOrDefault(const QString &dir, const QString &home, const char *underHome) {
     if (!dir.isEmpty())
         return QDir::isAbsolutePath(dir) ? dir : QString();
     if (home.isEmpty() || !QDir::isAbsolutePath(home))
@@ -50,39 +45,39 @@ QString absoluOuDefaut(const QString &dir, const QString &home, const char *unde
 
 // A key file (desktop entry or mimeapps.list) as groups of keys and raw values. The first
 // of two equal keys in a group counts; localised keys ("Name[fr]") are kept apart.
-using Groupe = QHash<QString, QString>;
+using Group = QHash<QString, QString>;
 
-QHash<QString, Groupe> lireFichierCle(const QString &path) {
-    QHash<QString, Groupe> groupes;
+QHash<QString, Group> readKeyFile(const QString &path) {
+    QHash<QString, Group> groups;
     if (!QFileInfo(path).isFile())
-        return groupes;
+        return groups;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return groupes;
-    const QString text = QString::fromUtf8(file.read(tailleMaxFichierCle));
-    QString courant;
-    bool dansGroupe = false;
-    for (const QStringView brute : QStringView(text).split(u'\n')) {
-        const QStringView line = brute.trimmed();
+        return groups;
+    const QString text = QString::fromUtf8(file.read(MaxKeyFileSize));
+    QString current;
+    bool dansGroup = false;
+    for (const QStringView raw : QStringView(text).split(u'\n')) {
+        const QStringView line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
-            courant = line.mid(1, line.size() - 2).toString();
-            dansGroupe = true;
+            current = line.mid(1, line.size() - 2).toString();
+            dansGroup = true;
             continue;
         }
-        const qsizetype egal = line.indexOf(u'=');
-        if (!dansGroupe || egal <= 0)
+        const qsizetype equals = line.indexOf(u'=');
+        if (!dansGroup || equals <= 0)
             continue;
-        Groupe &groupe = groupes[courant];
-        const QString key = line.left(egal).trimmed().toString();
-        if (!groupe.contains(key))
-            groupe.insert(key, line.mid(egal + 1).trimmed().toString());
+        Group &group = groups[current];
+        const QString key = line.left(equals).trimmed().toString();
+        if (!group.contains(key))
+            group.insert(key, line.mid(equals + 1).trimmed().toString());
     }
-    return groupes;
+    return groups;
 }
 
-QStringList liste(const QString &value) {
+QStringList listValue(const QString &value) {
     QStringList items;
     for (const QString &item : value.split(u';', Qt::SkipEmptyParts)) {
         const QString trimmed = item.trimmed();
@@ -93,59 +88,59 @@ QStringList liste(const QString &value) {
 }
 
 // The desktop IDs a mimeapps.list group gives for `mime`; MIME types ignore case.
-QStringList idsPour(const Groupe &groupe, const QString &mime) {
-    for (auto it = groupe.cbegin(); it != groupe.cend(); ++it) {
+QStringList idsFor(const Group &group, const QString &mime) {
+    for (auto it = group.cbegin(); it != group.cend(); ++it) {
         if (it.key().compare(mime, Qt::CaseInsensitive) == 0)
-            return liste(it.value());
+            return listValue(it.value());
     }
     return {};
 }
 
-bool estExecutable(const QString &path) {
+bool isExecutable(const QString &path) {
     const QFileInfo info(path);
     return info.isFile() && info.isExecutable();
 }
 
 // The full path of `program`: itself when absolute, else the first match along `path`.
-QString cheminComplet(const QString &program, const QStringList &path) {
+QString fullPath(const QString &program, const QStringList &path) {
     if (program.isEmpty())
         return {};
     if (program.contains(u'/'))
-        return QDir::isAbsolutePath(program) && estExecutable(program) ? QDir::cleanPath(program)
-                                                                       : QString();
+        return QDir::isAbsolutePath(program) && isExecutable(program) ? QDir::cleanPath(program)
+                                                                      : QString();
     for (const QString &dir : path) {
         if (!QDir::isAbsolutePath(dir))
             continue;
         const QString candidate = QDir::cleanPath(dir + u'/' + program);
-        if (estExecutable(candidate))
+        if (isExecutable(candidate))
             return candidate;
     }
     return {};
 }
 
-struct DossiersXdg {
-    QStringList listes;       // folders that may hold mimeapps.list, in precedence order
+struct XdgFolders {
+    QStringList lists;        // folders that may hold mimeapps.list, in precedence order
     QStringList applications; // folders of desktop entries, in precedence order
-    QStringList bureaux;      // current desktop names, lowercase
+    QStringList desktops;     // current desktop names, lowercase
     QStringList path;
 };
 
-DossiersXdg dossiers(const XdgEnvironment &env) {
-    DossiersXdg d;
-    const QString configHome = absoluOuDefaut(env.configHome, env.home, "/.config");
-    const QString dataHome = absoluOuDefaut(env.dataHome, env.home, "/.local/share");
+XdgFolders folders(const XdgEnvironment &env) {
+    XdgFolders d;
+    const QString configHome = absoluteOrDefault(env.configHome, env.home, "/.config");
+    const QString dataHome = absoluteOrDefault(env.dataHome, env.home, "/.local/share");
     if (!configHome.isEmpty())
-        d.listes << configHome;
-    d.listes << absolus(env.configDirs, {QStringLiteral("/etc/xdg")});
+        d.lists << configHome;
+    d.lists << absoluteFolders(env.configDirs, {QStringLiteral("/etc/xdg")});
     if (!dataHome.isEmpty())
         d.applications << dataHome + QStringLiteral("/applications");
-    for (const QString &dir :
-         absolus(env.dataDirs, {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}))
+    for (const QString &dir : absoluteFolders(
+             env.dataDirs, {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}))
         d.applications << dir + QStringLiteral("/applications");
-    d.listes << d.applications;
+    d.lists << d.applications;
     for (const QString &desktop : env.currentDesktops) {
         if (!desktop.isEmpty())
-            d.bureaux << desktop.toLower();
+            d.desktops << desktop.toLower();
     }
     d.path = env.path.isEmpty() ? QStringList{QStringLiteral("/usr/local/bin"),
                                               QStringLiteral("/usr/bin"), QStringLiteral("/bin")}
@@ -153,31 +148,31 @@ DossiersXdg dossiers(const XdgEnvironment &env) {
     return d;
 }
 
-struct ListeAssociations {
+struct AssociationList {
     QStringList defaults;
     QStringList added;
     QStringList removed;
 };
 
 // The mimeapps.list files in precedence order. Desktop-specific files only name defaults.
-QList<ListeAssociations> listesAssociations(const DossiersXdg &d, const QString &mime) {
-    QList<ListeAssociations> lists;
-    for (const QString &dir : d.listes) {
-        for (const QString &desktop : d.bureaux) {
-            const auto groupes =
-                lireFichierCle(dir + u'/' + desktop + QStringLiteral("-mimeapps.list"));
+QList<AssociationList> associationLists(const XdgFolders &d, const QString &mime) {
+    QList<AssociationList> lists;
+    for (const QString &dir : d.lists) {
+        for (const QString &desktop : d.desktops) {
+            const auto groups =
+                readKeyFile(dir + u'/' + desktop + QStringLiteral("-mimeapps.list"));
             lists.append(
-                {idsPour(groupes.value(QStringLiteral("Default Applications")), mime), {}, {}});
+                {idsFor(groups.value(QStringLiteral("Default Applications")), mime), {}, {}});
         }
-        const auto groupes = lireFichierCle(dir + QStringLiteral("/mimeapps.list"));
-        lists.append({idsPour(groupes.value(QStringLiteral("Default Applications")), mime),
-                      idsPour(groupes.value(QStringLiteral("Added Associations")), mime),
-                      idsPour(groupes.value(QStringLiteral("Removed Associations")), mime)});
+        const auto groups = readKeyFile(dir + QStringLiteral("/mimeapps.list"));
+        lists.append({idsFor(groups.value(QStringLiteral("Default Applications")), mime),
+                      idsFor(groups.value(QStringLiteral("Added Associations")), mime),
+                      idsFor(groups.value(QStringLiteral("Removed Associations")), mime)});
     }
     return lists;
 }
 
-struct Entree {
+struct DesktopEntry {
     QStringList command; // empty when the entry cannot be started
     QStringList mimeTypes;
 };
@@ -186,7 +181,7 @@ struct Entree {
 // within a folder in the order of their IDs.
 class Applications {
 public:
-    Applications(const DossiersXdg &d, const QString &address)
+    Applications(const XdgFolders &d, const QString &address)
         : m_path(d.path)
         , m_address(address) {
         for (const QString &dir : d.applications) {
@@ -199,8 +194,8 @@ public:
             }
             std::sort(here.begin(), here.end());
             for (const auto &[id, path] : here) {
-                if (!m_chemins.contains(id)) {
-                    m_chemins.insert(id, path);
+                if (!m_paths.contains(id)) {
+                    m_paths.insert(id, path);
                     m_ids << id;
                 }
             }
@@ -209,46 +204,46 @@ public:
 
     const QStringList &ids() const { return m_ids; }
 
-    const Entree &entree(const QString &id) {
-        auto it = m_entrees.find(id);
-        if (it == m_entrees.end())
-            it = m_entrees.insert(id, lire(m_chemins.value(id)));
+    const DesktopEntry &entry(const QString &id) {
+        auto it = m_entries.find(id);
+        if (it == m_entries.end())
+            it = m_entries.insert(id, read(m_paths.value(id)));
         return *it;
     }
 
 private:
-    Entree lire(const QString &path) const {
+    DesktopEntry read(const QString &path) const {
         if (path.isEmpty())
             return {};
-        const Groupe g = lireFichierCle(path).value(QStringLiteral("Desktop Entry"));
+        const Group g = readKeyFile(path).value(QStringLiteral("Desktop Entry"));
         // Hidden means the entry counts as deleted; TryExec names a program that must exist.
         if (g.value(QStringLiteral("Type")) != QLatin1String("Application") ||
             g.value(QStringLiteral("Hidden")) == QLatin1String("true"))
             return {};
         const auto tryExec = g.constFind(QStringLiteral("TryExec"));
-        if (tryExec != g.cend() && cheminComplet(UnescapedValue(*tryExec), m_path).isEmpty())
+        if (tryExec != g.cend() && fullPath(UnescapedValue(*tryExec), m_path).isEmpty())
             return {};
-        Entree entree;
+        DesktopEntry entry;
         const DesktopEntryFields fields{UnescapedValue(g.value(QStringLiteral("Icon"))),
                                         UnescapedValue(g.value(QStringLiteral("Name"))), path};
         // A value that cannot be parsed makes the entry as unusable as a missing program.
         std::optional<QStringList> command =
             ExecCommandLine(g.value(QStringLiteral("Exec")), fields, m_address);
         if (command) {
-            (*command)[0] = cheminComplet(command->first(), m_path);
+            (*command)[0] = fullPath(command->first(), m_path);
             if (!command->first().isEmpty())
-                entree.command = *command;
+                entry.command = *command;
         }
-        for (const QString &type : liste(g.value(QStringLiteral("MimeType"))))
-            entree.mimeTypes << type.toLower();
-        return entree;
+        for (const QString &type : listValue(g.value(QStringLiteral("MimeType"))))
+            entry.mimeTypes << type.toLower();
+        return entry;
     }
 
     QStringList m_path;
     QString m_address;
     QStringList m_ids;
-    QHash<QString, QString> m_chemins;
-    QHash<QString, Entree> m_entrees;
+    QHash<QString, QString> m_paths;
+    QHash<QString, DesktopEntry> m_entries;
 };
 
 } // namespace
@@ -257,20 +252,16 @@ XdgEnvironment XdgEnvironment::fromProcess() {
     XdgEnvironment env;
     env.home = QString::fromLocal8Bit(qgetenv("HOME"));
     env.configHome = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
-    env.configDirs = listeDeDossiers(qgetenv("XDG_CONFIG_DIRS"));
+    env.configDirs = folderList(qgetenv("XDG_CONFIG_DIRS"));
     env.dataHome = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"));
-    env.dataDirs = listeDeDossiers(qgetenv("XDG_DATA_DIRS"));
-    env.currentDesktops = listeDeDossiers(qgetenv("XDG_CURRENT_DESKTOP"));
-    env.path = listeDeDossiers(qgetenv("PATH"));
+    env.dataDirs = folderList(qgetenv("XDG_DATA_DIRS"));
+    env.currentDesktops = folderList(qgetenv("XDG_CURRENT_DESKTOP"));
+    env.path = folderList(qgetenv("PATH"));
     return env;
 }
 
-XdgEnvironment CurrentXdgEnvironment() {
-    return environnementDeTest().value_or(XdgEnvironment::fromProcess());
-}
-
-void setXdgEnvironmentForTests(std::optional<XdgEnvironment> environment) {
-    environnementDeTest() = std::move(environment);
+XdgEnvironment currentXdgEnvironment() {
+    return XdgSeam::replaced() ? XdgSeam::call() : XdgEnvironment::fromProcess();
 }
 
 QString MimeTypeOfFile(const QString &document) {
@@ -289,33 +280,32 @@ QStringList FindExecutable(const QString &document, const QString &address,
     const QString mime = MimeTypeOfFile(document);
     if (mime.isEmpty())
         return {};
-    const DossiersXdg d = dossiers(environment);
-    const QList<ListeAssociations> lists = listesAssociations(d, mime);
+    const XdgFolders d = folders(environment);
+    const QList<AssociationList> lists = associationLists(d, mime);
     Applications applications(d, address);
 
     // A removal applies to the lists of lower precedence and to the desktop entries.
-    QSet<QString> retires;
-    for (const ListeAssociations &list : lists) {
-        for (const QString &id : list.defaults) {
-            if (!retires.contains(id) && !applications.entree(id).command.isEmpty())
-                return applications.entree(id).command;
+    QSet<QString> hidden;
+    const auto firstUsable = [&](QStringList AssociationList::*ids) -> QStringList {
+        hidden.clear();
+        for (const AssociationList &list : lists) {
+            for (const QString &id : list.*ids) {
+                if (!hidden.contains(id) && !applications.entry(id).command.isEmpty())
+                    return applications.entry(id).command;
+            }
+            for (const QString &id : list.removed)
+                hidden.insert(id);
         }
-        for (const QString &id : list.removed)
-            retires.insert(id);
-    }
-    retires.clear();
-    for (const ListeAssociations &list : lists) {
-        for (const QString &id : list.added) {
-            if (!retires.contains(id) && !applications.entree(id).command.isEmpty())
-                return applications.entree(id).command;
-        }
-        for (const QString &id : list.removed)
-            retires.insert(id);
+        return {};
+    };
+    for (auto ids : {&AssociationList::defaults, &AssociationList::added}) {
+        if (const QStringList command = firstUsable(ids); !command.isEmpty())
+            return command;
     }
     for (const QString &id : applications.ids()) {
-        const Entree &entree = applications.entree(id);
-        if (!retires.contains(id) && !entree.command.isEmpty() && entree.mimeTypes.contains(mime))
-            return entree.command;
+        const DesktopEntry &entry = applications.entry(id);
+        if (!hidden.contains(id) && !entry.command.isEmpty() && entry.mimeTypes.contains(mime))
+            return entry.command;
     }
     return {};
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/seam.h"
+
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 namespace platform {
 
@@ -22,9 +22,9 @@ struct XdgEnvironment {
     static XdgEnvironment fromProcess();
 };
 
-// The environment the lookups use: the process's own unless a test has set another.
-XdgEnvironment CurrentXdgEnvironment();
-void setXdgEnvironmentForTests(std::optional<XdgEnvironment> environment);
+// The environment the lookups use: the process's own unless a test stands in another.
+XdgEnvironment currentXdgEnvironment();
+using XdgSeam = Seam<struct XdgTag, XdgEnvironment()>;
 
 // The MIME type a document's name extension gives it ("text/html" for .htm and .html, in
 // any case); empty when the name says nothing.

@@ -1,10 +1,11 @@
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QLabel>
 
 namespace platform {
 
-QFont Police(qreal points) {
+QFont fontOfSize(qreal points) {
     // The application font is the desktop's sans-serif face; a style hint would only add a
     // font-matching pass at start-up.
     QFont font = QApplication::font();
@@ -12,22 +13,17 @@ QFont Police(qreal points) {
     return font;
 }
 
-QFont PoliceParDefaut() {
-    return Police(8.25);
+QFont defaultFont() {
+    return fontOfSize(DefaultPoints);
 }
 
-} // namespace platform
-
-#include <QLabel>
-
-namespace platform {
-
-void AjusterPolice(QLabel &label, const QFont &base) {
+void fitFont(QLabel &label, const QFont &base) {
+    constexpr qreal smallest = 6;
     QString text = label.text();
-    text.remove(QLatin1Char('&'));
+    text.remove(u'&');
     const int room = label.contentsRect().width();
     QFont font = base;
-    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > room)
+    while (font.pointSizeF() > smallest && QFontMetrics(font).horizontalAdvance(text) > room)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label.setFont(font);
 }

@@ -4,32 +4,22 @@
 #include <QMessageBox>
 
 namespace platform {
-namespace {
-MessageHandler &handler() {
-    static MessageHandler h;
-    return h;
-}
-} // namespace
 
-void setMessageHandler(MessageHandler h) {
-    handler() = std::move(h);
-}
-
-void MsgBox(const QString &text, int style, const QString &title) {
-    const MessageRequest request{text, style, title.isEmpty() ? TitreApplication : title};
-    if (handler()) {
-        handler()(request);
+void showMessage(const QString &text, int style, const QString &title) {
+    const MessageRequest request{text, style, title.isEmpty() ? ApplicationTitle : title};
+    if (MessageSeam::replaced()) {
+        MessageSeam::call(request);
         return;
     }
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(request.title);
     box.setText(request.text);
-    if ((style & vbInformation) == vbInformation)
+    if ((style & Information) == Information)
         box.setIcon(QMessageBox::Information);
-    else if ((style & vbExclamation) == vbExclamation)
+    else if ((style & Exclamation) == Exclamation)
         box.setIcon(QMessageBox::Warning);
     box.setStandardButtons(QMessageBox::Ok);
-    if (style & vbMsgBoxSetForeground) {
+    if (style & Foreground) {
         // Brought to the front once; the player may still put other windows over it.
         box.show();
         box.raise();

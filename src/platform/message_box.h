@@ -1,35 +1,33 @@
 #pragma once
 
-#include <QString>
+#include "platform/seam.h"
 
-#include <functional>
+#include <QString>
 
 namespace platform {
 
 // Message box styles, as the game's callers name them: an icon plus flags.
-enum MsgStyle : int {
-    vbOKOnly = 0,
-    vbExclamation = 48,
-    vbInformation = 64,
-    vbMsgBoxSetForeground = 65536,
+enum MessageStyle : int {
+    OkOnly = 0,
+    Exclamation = 48,
+    Information = 64,
+    Foreground = 65536, // brought to the front when shown
 };
 
 // Title shown when a caller passes none.
-inline constexpr auto TitreApplication = "Vexoro";
+inline constexpr auto ApplicationTitle = "Vexoro";
 
 struct MessageRequest {
     QString text;
-    int style = vbOKOnly;
+    int style = OkOnly;
     QString title;
 };
 
 // Shows a modal message box with a single OK button and waits for it.
 // An empty title shows the application's title.
-void MsgBox(const QString &text, int style = vbOKOnly, const QString &title = {});
+void showMessage(const QString &text, int style = OkOnly, const QString &title = {});
 
-// Replaces the real box, e.g. by a test that records the request and returns at once.
-// An empty handler restores the real box.
-using MessageHandler = std::function<void(const MessageRequest &)>;
-void setMessageHandler(MessageHandler handler);
+// A test answers the boxes instead of the player: it receives each request.
+using MessageSeam = Seam<struct MessageTag, void(const MessageRequest &)>;
 
 } // namespace platform

@@ -1,26 +1,15 @@
 #include "platform/modal.h"
 
 namespace platform {
-namespace {
-ModalHandler &handler() {
-    static ModalHandler h;
-    return h;
-}
-} // namespace
 
-void setModalHandler(ModalHandler h) {
-    handler() = std::move(h);
-}
-
-void ShowModal(QDialog &dialog) {
+int showModal(QDialog &dialog) {
     dialog.setWindowModality(Qt::ApplicationModal);
-    if (handler()) {
-        dialog.show();
-        handler()(dialog);
-        dialog.close();
-        return;
-    }
-    dialog.exec();
+    if (!ModalSeam::replaced())
+        return dialog.exec();
+    dialog.show();
+    ModalSeam::call(dialog);
+    dialog.close();
+    return dialog.result();
 }
 
 } // namespace platform

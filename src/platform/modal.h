@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/seam.h"
 
-#include <functional>
+#include <QDialog>
 
 namespace platform {
 
-// Shows `dialog` modally and returns when it has closed. A test may install a handler
-// that receives the open dialog instead of a nested event loop; the handler plays the
-// user's part (clicks a button, ...) and returns.
-void ShowModal(QDialog &dialog);
+// Shows `dialog` modally and returns its result (QDialog::Accepted or Rejected) once it
+// has closed.
+int showModal(QDialog &dialog);
 
-using ModalHandler = std::function<void(QDialog &)>;
-void setModalHandler(ModalHandler handler);
+// A test receives the open dialog instead of a nested event loop, plays the user's part
+// (clicks a button, ...) and returns.
+using ModalSeam = Seam<struct ModalTag, void(QDialog &)>;
 
 } // namespace platform

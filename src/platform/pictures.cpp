@@ -5,7 +5,7 @@
 
 namespace platform {
 
-QPixmap ChargerImage(const QString &path, const QWidget &widget) {
+QPixmap loadPicture(const QString &path, const QWidget &widget) {
     qreal ratio = 1.0;
     const QString file = qt_findAtNxFile(path, widget.devicePixelRatioF(), &ratio);
     QPixmap picture(file);

@@ -3,21 +3,12 @@
 #include <QMenu>
 
 namespace platform {
-namespace {
-PopupHandler &handler() {
-    static PopupHandler h;
-    return h;
-}
-} // namespace
 
-void setPopupHandler(PopupHandler h) {
-    handler() = std::move(h);
-}
-
-QAction *PopupMenu(QMenu &menu, const QPoint &pos) {
-    QAction *chosen = handler() ? handler()(menu, pos) : menu.exec(pos);
-    // A test handler returns the action without the menu triggering it.
-    if (chosen && handler())
+QAction *popupMenu(QMenu &menu, const QPoint &pos) {
+    if (!PopupSeam::replaced())
+        return menu.exec(pos);
+    QAction *chosen = PopupSeam::call(menu, pos);
+    if (chosen)
         chosen->trigger();
     return chosen;
 }

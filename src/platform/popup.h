@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QPoint>
+#include "platform/seam.h"
 
-#include <functional>
+#include <QPoint>
 
 class QAction;
 class QMenu;
@@ -10,10 +10,10 @@ class QMenu;
 namespace platform {
 
 // Pops `menu` up at `pos` (global coordinates) and returns the chosen action, or nullptr
-// when the menu was dismissed. A test handler may choose instead of the user.
-QAction *PopupMenu(QMenu &menu, const QPoint &pos);
+// when the menu was dismissed.
+QAction *popupMenu(QMenu &menu, const QPoint &pos);
 
-using PopupHandler = std::function<QAction *(QMenu &, const QPoint &)>;
-void setPopupHandler(PopupHandler handler);
+// A test chooses instead of the player; the chosen action is then triggered.
+using PopupSeam = Seam<struct PopupTag, QAction *(QMenu &, const QPoint &)>;
 
 } // namespace platform

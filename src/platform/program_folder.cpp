@@ -7,51 +7,45 @@
 #include <unistd.h>
 
 namespace platform {
-namespace {
-QString &overridden() {
-    static QString folder;
-    return folder;
-}
 
-QString dossierConfiguration() {
+namespace {
+
+QString configurationFolder() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     // Relative paths are invalid by the XDG rules and are ignored.
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.config");
     return base + QStringLiteral("/vexoro");
 }
-} // namespace
 
-void setAppPathForTests(const QString &folder) {
-    overridden() = folder;
+bool programFolderWritable() {
+    // Creating and renaming files needs write and search permission on the folder.
+    return ::access(QFile::encodeName(programFolder()).constData(), W_OK | X_OK) == 0;
 }
 
-QString AppPath() {
-    if (!overridden().isEmpty())
-        return overridden();
+} // namespace
+
+QString programFolder() {
+    if (ProgramFolderSeam::replaced())
+        return ProgramFolderSeam::call();
     return QCoreApplication::applicationDirPath();
 }
 
-bool dossierProgrammeInscriptible() {
-    // Creating and renaming files needs write and search permission on the folder.
-    return ::access(QFile::encodeName(AppPath()).constData(), W_OK | X_OK) == 0;
+QString settingsWritePath(const QString &name) {
+    if (programFolderWritable())
+        return programFolder() + u'/' + name;
+    const QString folder = configurationFolder();
+    QDir().mkpath(folder);
+    return folder + u'/' + name;
 }
 
-QString CheminReglages(const QString &name) {
-    if (dossierProgrammeInscriptible())
-        return AppPath() + QLatin1Char('/') + name;
-    const QString config = dossierConfiguration();
-    QDir().mkpath(config);
-    return config + QLatin1Char('/') + name;
-}
-
-QString CheminLectureReglages(const QString &name) {
-    if (!dossierProgrammeInscriptible()) {
-        const QString personnel = dossierConfiguration() + QLatin1Char('/') + name;
-        if (QFileInfo::exists(personnel))
-            return personnel;
+QString settingsReadPath(const QString &name) {
+    if (!programFolderWritable()) {
+        const QString own = configurationFolder() + u'/' + name;
+        if (QFileInfo::exists(own))
+            return own;
     }
-    return AppPath() + QLatin1Char('/') + name;
+    return programFolder() + u'/' + name;
 }
 
 } // namespace platform

@@ -17,109 +17,92 @@ namespace platform {
 
 namespace {
 
-// The browser's command line once a lookup has found it, kept for the whole run so that
-// later clicks, in later openings of the About box too, start it at once. Empty at start
-// and after a failed lookup.
-QStringList CheminNavigateur;
-
 // The document's one line: a text in double quotation marks, then CR LF. Only the name's
 // extension matters to the lookup.
-constexpr char ligneDocument[] = "\"<HTML> <\\HTML>\"\r\n";
+constexpr char documentLine[] = "\"<HTML> <\\HTML>\"\r\n";
 
-struct FichierCree {
+struct CreatedFile {
     dev_t device = 0;
     ino_t inode = 0;
 };
 
-int ouvrirNeuf(const QByteArray &path) {
+int openFresh(const QByteArray &path) {
     return ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
 }
 
 // A document that a run which died during its lookup left behind: a plain file of the
 // player's with no other name. Anything else under that name is not ours to remove.
-bool estDocumentAbandonne(const QByteArray &path) {
-    struct stat etat {};
-    return ::lstat(path.constData(), &etat) == 0 && S_ISREG(etat.st_mode) &&
-           etat.st_uid == ::geteuid() && etat.st_nlink == 1;
+bool isAbandonedDocument(const QByteArray &path) {
+    struct stat status {};
+    return ::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+           status.st_uid == ::geteuid() && status.st_nlink == 1;
 }
 
 // Creates `path` as a new regular file of our own and writes its line. A document left
 // behind by an earlier run is replaced; whatever else exists under that name (a link, a
 // folder, another user's file, a file with other names) is left alone, and the creation fails.
-std::optional<FichierCree> creerDocument(const QByteArray &path) {
-    int fd = ouvrirNeuf(path);
-    if (fd < 0 && errno == EEXIST && estDocumentAbandonne(path) && ::unlink(path.constData()) == 0)
-        fd = ouvrirNeuf(path);
+std::optional<CreatedFile> createDocument(const QByteArray &path) {
+    int fd = openFresh(path);
+    if (fd < 0 && errno == EEXIST && isAbandonedDocument(path) && ::unlink(path.constData()) == 0)
+        fd = openFresh(path);
     if (fd < 0)
         return std::nullopt;
-    struct stat etat {};
-    if (::fstat(fd, &etat) != 0) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
         ::close(fd);
         ::unlink(path.constData());
         return std::nullopt;
     }
     // A failed write is passed over: the lookup goes by the name.
-    const char *data = ligneDocument;
-    size_t reste = sizeof(ligneDocument) - 1;
-    while (reste > 0) {
-        const ssize_t ecrits = ::write(fd, data, reste);
-        if (ecrits < 0 && errno == EINTR)
+    const char *data = documentLine;
+    size_t left = sizeof(documentLine) - 1;
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0 && errno == EINTR)
             continue;
-        if (ecrits <= 0)
+        if (written <= 0)
             break;
-        data += ecrits;
-        reste -= static_cast<size_t>(ecrits);
+        data += written;
+        left -= static_cast<size_t>(written);
     }
     ::close(fd);
-    return FichierCree{etat.st_dev, etat.st_ino};
+    return CreatedFile{status.st_dev, status.st_ino};
 }
 
 // Deletes the document, but only while that name still holds the file we created.
-void supprimerDocument(const QByteArray &path, const FichierCree &cree) {
-    struct stat etat {};
-    if (::lstat(path.constData(), &etat) == 0 && S_ISREG(etat.st_mode) &&
-        etat.st_dev == cree.device && etat.st_ino == cree.inode)
+void deleteDocument(const QByteArray &path, const CreatedFile &created) {
+    struct stat status {};
+    if (::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+        status.st_dev == created.device && status.st_ino == created.inode)
         ::unlink(path.constData());
 }
 
-LookupHandler &lookupHandler() {
-    static LookupHandler h;
-    return h;
-}
-
-QStringList programmeAssocie(const QString &document, const QString &address) {
-    if (lookupHandler())
-        return lookupHandler()(document, address);
-    return FindExecutable(document, address, CurrentXdgEnvironment());
+QStringList lookUpCommand(const QString &document, const QString &address) {
+    if (LookupSeam::replaced())
+        return LookupSeam::call(document, address);
+    return FindExecutable(document, address, currentXdgEnvironment());
 }
 
 } // namespace
 
-void setLookupHandler(LookupHandler h) {
-    lookupHandler() = std::move(h);
-}
-
-void ForgetBrowserForTests() {
-    CheminNavigateur.clear();
-}
-
-void OuvrirPageWeb(const QString &address) {
+void WebLink::open(const QString &address) {
     if (CheminNavigateur.isEmpty()) {
-        const QString document = CheminReglages(QLatin1String(FichierTemporaireHtml));
-        const QByteArray nom = QFile::encodeName(document);
-        if (const std::optional<FichierCree> cree = creerDocument(nom)) {
-            CheminNavigateur = programmeAssocie(document, address);
+        const QString document = settingsWritePath(QLatin1String(TempDocumentName));
+        const QByteArray name = QFile::encodeName(document);
+        if (const std::optional<CreatedFile> created = createDocument(name)) {
+            CheminNavigateur = lookUpCommand(document, address);
             // Gone before any message: a leftover would block every later lookup.
-            supprimerDocument(nom, *cree);
+            deleteDocument(name, *created);
         }
         if (CheminNavigateur.isEmpty()) {
-            MsgBox(QStringLiteral("Could not find associated Browser"), vbExclamation,
-                   QStringLiteral("Browser Not Found"));
+            showMessage(QStringLiteral("Could not find associated Browser"), Exclamation,
+                        QStringLiteral("Browser Not Found"));
             return;
         }
     }
-    if (!LancerNavigateur(CheminNavigateur))
-        MsgBox(QStringLiteral("Web Page not Opened"), vbExclamation, QStringLiteral("URL Failed"));
+    if (!startBrowser(CheminNavigateur))
+        showMessage(QStringLiteral("Web Page not Opened"), Exclamation,
+                    QStringLiteral("URL Failed"));
 }
 
 } // namespace platform

@@ -1,27 +1,32 @@
 #pragma once
 
-#include <QString>
+#include "platform/seam.h"
 
-#include <functional>
+#include <QString>
+#include <QStringList>
 
 namespace platform {
 
 // The document the browser is looked up by, in the settings folder beside start.ini (the
 // program's folder when it can be written). It exists only during the lookup.
-inline constexpr auto FichierTemporaireHtml = "temphtm.HTM";
+inline constexpr auto TempDocumentName = "temphtm.HTM";
 
-// Starts the user's browser on `address`, looking the browser up first when none is known
-// yet; the command found is kept for the rest of the run. Tells the player when no browser is found
-// or it does not start.
-void OuvrirPageWeb(const QString &address);
+// The About box's link to the game's web page. One lives for the whole run, so that the
+// browser found by a click is started at once by later clicks, in later openings of the
+// About box too.
+class WebLink {
+public:
+    // Starts the user's browser on `address`, looking the browser up first when none is
+    // known yet. Tells the player when no browser is found or it does not start.
+    void open(const QString &address);
 
-// Replaces the lookup of the command that opens the address (by default FindExecutable in
-// the current XDG environment), e.g. by a test that inspects the document or counts
-// lookups. An empty handler restores the real lookup.
-using LookupHandler = std::function<QStringList(const QString &document, const QString &address)>;
-void setLookupHandler(LookupHandler handler);
+private:
+    QStringList CheminNavigateur; // the browser's command line; empty until found
+};
 
-// Forgets the browser found by an earlier click, as at the start of a run.
-void ForgetBrowserForTests();
+// A test inspects the document or counts lookups instead of the lookup of the command that
+// opens the address (by default FindExecutable in the current XDG environment).
+using LookupSeam =
+    Seam<struct LookupTag, QStringList(const QString &document, const QString &address)>;
 
 } // namespace platform

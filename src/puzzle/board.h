@@ -6,15 +6,15 @@
 // column i % 9; its place in a solution grid is i + 1.
 namespace modGrille {
 
-inline constexpr int NombreCases = 81;
+inline constexpr int CellCount = 81;
 
 // What a cell's colours can be; the window maps the two system colours to its palette.
-enum class Couleur {
-    FondFenetre,  // window background: an open cell
-    TexteFenetre, // window text: a normal digit
-    Cyan,         // #00FFFF background: a given
-    Vert,         // #00FF00 background: confirmed or placed by the program
-    Rouge,        // #FF0000: a wrong digit (text) or a corrected cell after Finish (background)
+enum class Colour {
+    WindowBackground, // an open cell
+    WindowText,       // a normal digit
+    Cyan,             // #00FFFF background: a given
+    Green,            // #00FF00 background: confirmed or placed by the program
+    Red,              // #FF0000: a wrong digit (text) or a corrected cell after Finish (background)
 };
 
 // The cells as the game logic sees them. The game window implements it over its text
@@ -26,10 +26,10 @@ public:
     virtual void setText(int i, const QString &text) = 0;
     virtual bool isEnabled(int i) const = 0;
     virtual void setEnabled(int i, bool enabled) = 0;
-    virtual Couleur backColor(int i) const = 0;
-    virtual void setBackColor(int i, Couleur colour) = 0;
-    virtual Couleur foreColor(int i) const = 0;
-    virtual void setForeColor(int i, Couleur colour) = 0;
+    virtual Colour backColor(int i) const = 0;
+    virtual void setBackColor(int i, Colour colour) = 0;
+    virtual Colour foreColor(int i) const = 0;
+    virtual void setForeColor(int i, Colour colour) = 0;
 };
 
 } // namespace modGrille

@@ -6,7 +6,7 @@ namespace modGrille {
 
 bool Termine(const Board &board) {
     bool result = true;
-    for (int i = 0; i < NombreCases; ++i) {
+    for (int i = 0; i < CellCount; ++i) {
         if (board.isEnabled(i))
             result = false;
     }
@@ -15,7 +15,7 @@ bool Termine(const Board &board) {
 
 bool Complet(const Board &board) {
     bool result = true;
-    for (int i = 0; i < NombreCases; ++i) {
+    for (int i = 0; i < CellCount; ++i) {
         if (board.text(i).isEmpty())
             result = false;
     }
@@ -24,13 +24,13 @@ bool Complet(const Board &board) {
 
 bool CasesJustes(Board &board, qint16 grille) {
     bool result = true;
-    for (int i = 0; i < NombreCases; ++i) {
+    for (int i = 0; i < CellCount; ++i) {
         const qint16 s = ChiffreSolution(grille, qint16(i + 1));
         // A cell holds one digit; anything else can never equal its solution digit.
         bool ok = false;
         const int value = board.text(i).toInt(&ok);
         if (!ok || value != s) {
-            board.setForeColor(i, Couleur::Rouge);
+            board.setForeColor(i, Colour::Red);
             result = false;
         }
     }

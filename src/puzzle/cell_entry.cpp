@@ -5,79 +5,69 @@
 
 namespace modGrille {
 namespace {
-constexpr int Backspace = 8;
-
-QString chiffre(int digit) {
+QString digitText(int digit) {
     return QString(QChar(char16_t(u'0' + digit)));
 }
 } // namespace
 
-void ToucheCase(Board &board, GameHooks &hooks, int i, int &keyAscii, qint16 grille,
-                bool sansAssistance) {
+Outcome handleKey(Board &board, int i, int keyAscii, qint16 grille, bool sansAssistance) {
     if (keyAscii == Backspace)
-        return;
+        return {Backspace};
     // Any other key replaces what the cell held.
     if (board.text(i).size() == 1)
         board.setText(i, QString());
     if (keyAscii < '1' || keyAscii > '9')
         keyAscii = 0;
-    board.setForeColor(i, Couleur::TexteFenetre);
+    board.setForeColor(i, Colour::WindowText);
     const qint16 s = ChiffreSolution(grille, qint16(i + 1));
 
     if (sansAssistance) {
         board.setText(i, keyAscii ? QString(QChar(char16_t(keyAscii))) : QString());
-        keyAscii = 0;
-        if (!Complet(board))
-            return;
-        if (!CasesJustes(board, grille))
-            return;
-        hooks.AfficherBravo();
-        hooks.ActiverFinir(false);
-        return;
+        if (!Complet(board) || !CasesJustes(board, grille))
+            return {};
+        return {0, false, true, true};
     }
 
     if (keyAscii - '0' == s) {
-        board.setForeColor(i, Couleur::TexteFenetre);
-        board.setBackColor(i, Couleur::Vert);
+        board.setForeColor(i, Colour::WindowText);
+        board.setBackColor(i, Colour::Green);
         board.setEnabled(i, false);
     } else {
-        board.setForeColor(i, Couleur::Rouge);
+        board.setForeColor(i, Colour::Red);
     }
     if (!Termine(board))
-        return;
-    // The last open cell is solved: show its digit before the message.
-    hooks.Rafraichir();
-    keyAscii = 0;
-    board.setText(i, chiffre(s));
-    hooks.AfficherBravo();
-    hooks.ActiverFinir(false);
+        return {keyAscii};
+    // The last open cell is solved: its digit shows before the message. Only a repaint runs
+    // before it, no queued input, which would act on a finished game.
+    board.setText(i, digitText(s));
+    return {0, true, true, true};
 }
 
-void Finir(Board &board, GameHooks &hooks, qint16 grille) {
-    for (int i = 0; i < NombreCases; ++i) {
+Outcome finishGrid(Board &board, qint16 grille) {
+    for (int i = 0; i < CellCount; ++i) {
         const qint16 s = ChiffreSolution(grille, qint16(i + 1));
         const QString text = board.text(i);
         if (text.isEmpty()) {
-            board.setText(i, chiffre(s));
-            board.setForeColor(i, Couleur::TexteFenetre);
-            board.setBackColor(i, Couleur::Vert);
+            board.setText(i, digitText(s));
+            board.setForeColor(i, Colour::WindowText);
+            board.setBackColor(i, Colour::Green);
         } else if (board.isEnabled(i) && text.toInt() != s) {
-            board.setBackColor(i, Couleur::Rouge);
-            board.setText(i, chiffre(s));
+            board.setBackColor(i, Colour::Red);
+            board.setText(i, digitText(s));
         }
         board.setEnabled(i, false);
     }
-    hooks.ActiverFinir(false);
+    return {0, false, false, true};
 }
 
-void Reponse(Board &board, GameHooks &hooks, int i, qint16 grille) {
+Outcome revealAnswer(Board &board, int i, qint16 grille) {
     const qint16 s = ChiffreSolution(grille, qint16(i + 1));
-    board.setText(i, chiffre(s));
-    board.setForeColor(i, Couleur::TexteFenetre);
-    board.setBackColor(i, Couleur::Vert);
+    board.setText(i, digitText(s));
+    board.setForeColor(i, Colour::WindowText);
+    board.setBackColor(i, Colour::Green);
     board.setEnabled(i, false);
-    if (Termine(board))
-        hooks.AfficherBravo();
+    // Finish stays available after the last answer.
+    return {0, false, Termine(board), false};
 }
 
 } // namespace modGrille

@@ -4,29 +4,24 @@
 
 namespace modGrille {
 
-// What the game logic asks of the window around the board.
-class GameHooks {
-public:
-    // "Bravo !" in the current language; returns once the player has answered it.
-    virtual void AfficherBravo() = 0;
-    // Enables or disables the Finish command.
-    virtual void ActiverFinir(bool enabled) = 0;
-    // Lets the board repaint now, without running any user input.
-    virtual void Rafraichir() = 0;
+inline constexpr int Backspace = 8; // its character code, which keeps its editing effect
 
-protected:
-    ~GameHooks() = default;
+// What the window must do once the logic has changed the board, in this order: insert
+// `key` into the cell (0: nothing), repaint at once, show "Bravo !", disable Finish.
+struct Outcome {
+    int key = 0;
+    bool repaint = false;
+    bool bravo = false;
+    bool disableFinish = false;
 };
 
-// The key handler of open cell `i`: `keyAscii` is the character code of the key (8 for
-// Backspace); on return it is the character still to be inserted, or 0 for none.
-void ToucheCase(Board &board, GameHooks &hooks, int i, int &keyAscii, qint16 grille,
-                bool sansAssistance);
+// A character typed into open cell `i`: `keyAscii` is its code (Backspace for Backspace).
+Outcome handleKey(Board &board, int i, int keyAscii, qint16 grille, bool sansAssistance);
 
 // Writes every answer into the board, marks wrong entries red and locks every cell.
-void Finir(Board &board, GameHooks &hooks, qint16 grille);
+Outcome finishGrid(Board &board, qint16 grille);
 
 // Reveals the answer of cell `i` and locks it.
-void Reponse(Board &board, GameHooks &hooks, int i, qint16 grille);
+Outcome revealAnswer(Board &board, int i, qint16 grille);
 
 } // namespace modGrille

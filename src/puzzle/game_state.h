@@ -2,14 +2,14 @@
 
 #include <QtGlobal>
 
-// The game's values that outlive a window; they last for the run and are never saved.
 namespace modGrille {
 
-extern qint16 NumGrille;     // bank entry of the game in play, 0 before the first game
-extern bool SansAssistance;  // true when the player's digits are judged only on a full grid
-extern qint16 NiveauCourant; // level picked last in the new-game dialog, 0-5
-
-// Back to the values of a fresh start.
-void ReinitialiserPartie();
+// The run's game values, held by the game window and handed to what needs them. They last
+// for the run and are never saved.
+struct GameState {
+    qint16 NumGrille = 0;        // bank entry of the game in play, 0 before the first game
+    bool SansAssistance = false; // true when the digits are judged only on a full grid
+    qint16 NiveauCourant = 0;    // level picked last in the new-game dialog, 0-5
+};
 
 } // namespace modGrille

@@ -4,13 +4,13 @@ namespace modGrille {
 
 MemoryBoard MemoryBoard::fromPicture(const QString &picture) {
     MemoryBoard board;
-    for (int i = 0; i < NombreCases && i < picture.size(); ++i) {
-        Case &c = board.m_cases[i];
+    for (int i = 0; i < CellCount && i < picture.size(); ++i) {
+        Cell &c = board.m_cells[i];
         if (picture.at(i) == QLatin1Char('.')) {
             c.enabled = true;
         } else {
             c.text = picture.at(i);
-            c.back = Couleur::Cyan;
+            c.back = Colour::Cyan;
         }
     }
     return board;
@@ -18,7 +18,7 @@ MemoryBoard MemoryBoard::fromPicture(const QString &picture) {
 
 QString MemoryBoard::picture() const {
     QString picture;
-    for (const Case &c : m_cases)
+    for (const Cell &c : m_cells)
         picture += c.text.isEmpty() ? QStringLiteral(".") : c.text;
     return picture;
 }

@@ -10,11 +10,11 @@ namespace modGrille {
 // row: a digit for a cell's text, '.' for an empty cell.
 class MemoryBoard final : public Board {
 public:
-    struct Case {
+    struct Cell {
         QString text;
         bool enabled = false;
-        Couleur back = Couleur::FondFenetre;
-        Couleur fore = Couleur::TexteFenetre;
+        Colour back = Colour::WindowBackground;
+        Colour fore = Colour::WindowText;
     };
 
     MemoryBoard() = default;
@@ -22,20 +22,20 @@ public:
     static MemoryBoard fromPicture(const QString &picture);
     QString picture() const;
 
-    QString text(int i) const override { return m_cases[i].text; }
-    void setText(int i, const QString &text) override { m_cases[i].text = text; }
-    bool isEnabled(int i) const override { return m_cases[i].enabled; }
-    void setEnabled(int i, bool enabled) override { m_cases[i].enabled = enabled; }
-    Couleur backColor(int i) const override { return m_cases[i].back; }
-    void setBackColor(int i, Couleur colour) override { m_cases[i].back = colour; }
-    Couleur foreColor(int i) const override { return m_cases[i].fore; }
-    void setForeColor(int i, Couleur colour) override { m_cases[i].fore = colour; }
+    QString text(int i) const override { return m_cells[i].text; }
+    void setText(int i, const QString &text) override { m_cells[i].text = text; }
+    bool isEnabled(int i) const override { return m_cells[i].enabled; }
+    void setEnabled(int i, bool enabled) override { m_cells[i].enabled = enabled; }
+    Colour backColor(int i) const override { return m_cells[i].back; }
+    void setBackColor(int i, Colour colour) override { m_cells[i].back = colour; }
+    Colour foreColor(int i) const override { return m_cells[i].fore; }
+    void setForeColor(int i, Colour colour) override { m_cells[i].fore = colour; }
 
-    const Case &at(int i) const { return m_cases[i]; }
-    Case &at(int i) { return m_cases[i]; }
+    const Cell &at(int i) const { return m_cells[i]; }
+    Cell &at(int i) { return m_cells[i]; }
 
 private:
-    std::array<Case, NombreCases> m_cases{};
+    std::array<Cell, CellCount> m_cells{};
 };
 
 } // namespace modGrille

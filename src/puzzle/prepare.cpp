@@ -4,24 +4,24 @@
 
 namespace modGrille {
 
-void PrepareGrille(Board &board, qint16 niveau, platform::RandomSource &random, qint16 &numGrille) {
+void PrepareGrille(Board &board, qint16 niveau, RandomSource &random, qint16 &numGrille) {
     // The dialog only offers levels 0-5; anything else would never leave the loop below.
-    const qint16 vides = CasesVides(qBound(qint16(0), niveau, qint16(5)));
-    numGrille = qint16(random.below(NombreGrilles) + 1);
+    const qint16 blanks = BlankCount(qBound(qint16(0), niveau, HighestLevel));
+    numGrille = qint16(random.below(GridCount) + 1);
 
-    for (int i = 0; i < NombreCases; ++i) {
+    for (int i = 0; i < CellCount; ++i) {
         board.setText(i, QString::number(ChiffreSolution(numGrille, qint16(i + 1))));
         board.setEnabled(i, false);
-        board.setBackColor(i, Couleur::Cyan);
+        board.setBackColor(i, Colour::Cyan);
     }
 
-    for (int k = 1; k <= vides;) {
-        const int c = random.below(NombreCases);
+    for (int k = 1; k <= blanks;) {
+        const int c = random.below(CellCount);
         if (board.text(c).isEmpty())
             continue;
         board.setText(c, QString());
         board.setEnabled(c, true);
-        board.setBackColor(c, Couleur::FondFenetre);
+        board.setBackColor(c, Colour::WindowBackground);
         ++k;
     }
 }

@@ -5,7 +5,6 @@
 #include "app/startup_language.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
@@ -15,11 +14,7 @@
 
 #include <signal.h>
 
-namespace {
-QByteArray lignes(int langue) {
-    return "[LastOpen]\r\nLanguage=" + QByteArray::number(langue) + "\r\n";
-}
-} // namespace
+#include "file_bytes.h"
 
 class TestInterruptedRewrite : public QObject {
     Q_OBJECT
@@ -28,12 +23,15 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString ini = dir.filePath(QStringLiteral("start.ini"));
-        QVERIFY(modGrille::EcrireLangue(ini, 2.0f));
-        QSet<QByteArray> valides;
-        for (int langue = 1; langue <= 5; ++langue)
-            valides << lignes(langue);
+        QVERIFY(modGrille::writeLanguageFile(ini, 2.0f));
+        QSet<QByteArray> valid;
+        for (int language = 1; language <= 5; ++language)
+            valid << languageLines(language);
 
-        const quint32 seed = QRandomGenerator::global()->generate();
+        // VEXORO_KILL_SEED=<seed> replays a run.
+        const quint32 seed = qEnvironmentVariableIsSet("VEXORO_KILL_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("VEXORO_KILL_SEED"))
+                                 : QRandomGenerator::global()->generate();
         qInfo("kill moments seed: %u", seed);
         QRandomGenerator moments(seed);
         int leftovers = 0;
@@ -45,16 +43,14 @@ private slots:
             ::kill(pid_t(writer.processId()), SIGKILL);
             QVERIFY(writer.waitForFinished());
 
-            QFile file(ini);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            QVERIFY2(valides.contains(bytes), bytes.constData());
-            const float langue = modGrille::LangueDemarrage(ini);
-            QVERIFY(langue >= 1 && langue <= 5);
+            const QByteArray bytes = fileBytes(ini);
+            QVERIFY2(valid.contains(bytes), bytes.constData());
+            const float language = modGrille::startupLanguage(ini);
+            QVERIFY(language >= 1 && language <= 5);
             leftovers += QDir(dir.path()).entryList(QDir::Files).size() > 1;
         }
         // The next write clears the fresh files of the killed writers.
-        QVERIFY(modGrille::EcrireLangue(ini, 4.0f));
+        QVERIFY(modGrille::writeLanguageFile(ini, 4.0f));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"start.ini"});
         qInfo("rounds that left a fresh file behind: %d of 300", leftovers);
     }

@@ -1,88 +1,91 @@
-// Rewriting start.ini with the chosen language: exact bytes, one step from the old file to
-// the new, nothing left behind.
+// The settings file that remembers the language: the number start-up reads from it, and
+// its rewrite, exact in its bytes and in one step from the old file to the new.
 #include "app/ini_file.h"
-#include "app/ini_fixture.h"
 #include "app/language_file.h"
-#include "platform/unprivileged_run.h"
+#include "app/startup_language.h"
+#include "file_bytes.h"
+#include "support/unprivileged_run.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <atomic>
-#include <thread>
+using modGrille::startupLanguage;
+using modGrille::writeLanguageFile;
 
 namespace {
-QByteArray lignes(int langue) {
-    return "[LastOpen]\r\nLanguage=" + QByteArray::number(langue) + "\r\n";
-}
-
-QStringList contenu(const QString &folder) {
+QStringList entries(const QString &folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
-}
-
-bool vieillir(const QString &path, int seconds) {
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite) &&
-           file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
-                            QFileDevice::FileModificationTime);
 }
 } // namespace
 
 class TestLanguageFile : public QObject {
     Q_OBJECT
 private slots:
+    void startupLanguage_data() {
+        QTest::addColumn<QByteArray>("content"); // null: no file
+        QTest::addColumn<float>("expected");
+        const auto row = [](const char *name, const char *line, float expected) {
+            QTest::newRow(name) << "[LastOpen]\r\n" + QByteArray(line) + "\r\n" << expected;
+        };
+        row("French", "Language=2", 2);
+        row("leading space", "Language= 3", 3);
+        row("plus sign and zero fraction", "Language=+5.0", 5);
+        row("letters", "Language=abc", 0);
+        row("digit then letter", "Language=2x", 0);
+        row("no Language line", "Other=2", 0);
+        row("zero", "Language=0", 0);
+        // A number outside 1..5 used to become the language and left every caption empty.
+        row("7", "Language=7", 0);
+        row("2.5", "Language=2.5", 0);
+        QTest::newRow("no [LastOpen] section") << QByteArray("[Other]\r\nLanguage=2\r\n") << 0.0f;
+        QTest::newRow("no file") << QByteArray() << 0.0f;
+    }
+    void startupLanguage() {
+        QFETCH(QByteArray, content);
+        QFETCH(float, expected);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("start.ini"));
+        if (!content.isNull())
+            QVERIFY(writeBytes(ini, content));
+        QCOMPARE(modGrille::startupLanguage(ini), expected);
+    }
+
+    void unreadableFileReadsAsEnglish() {
+        RUN_AS_UNPRIVILEGED_USER();
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("start.ini"));
+        QVERIFY(writeBytes(ini, languageLines(2)));
+        QVERIFY(QFile::setPermissions(ini, QFileDevice::Permissions()));
+        QCOMPARE(modGrille::startupLanguage(ini), 0.0f);
+    }
+
     void writesExactlyTheTwoLines_data() {
         QTest::addColumn<QByteArray>("before"); // null: no file
-        QTest::addColumn<int>("langue");
+        QTest::addColumn<int>("language");
         QTest::newRow("no file, Italian") << QByteArray() << 4;
-        QTest::newRow("English over French") << lignes(2) << 1;
         QTest::newRow("other lines are gone")
             << QByteArray("[Other]\r\nKey=1\r\n[LastOpen]\r\nLanguage=2\r\nExtra=x\r\n") << 5;
-        QTest::newRow("long file without line ends") << QByteArray(100000, 'x') << 3;
+        QTest::newRow("a link is replaced, not written through") << QByteArray("link") << 3;
     }
     void writesExactlyTheTwoLines() {
         QFETCH(QByteArray, before);
-        QFETCH(int, langue);
+        QFETCH(int, language);
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("start.ini"));
-        if (!before.isNull())
-            writeFixture(dir, before);
-
-        QVERIFY(modGrille::EcrireLangue(ini, float(langue)));
-        QCOMPARE(fileBytes(ini), lignes(langue));
-        QCOMPARE(contenu(dir.path()), QStringList{QStringLiteral("start.ini")});
-    }
-
-    // Deleting the old file before writing the new one left a moment, and after a crash or a
-    // failed write for good, with no setting at all.
-    void readerNeverSeesAMissingOrPartialFile() {
-        QTemporaryDir dir;
-        const QString ini = writeFixture(dir, lignes(1));
-        std::atomic<bool> fini{false};
-        std::atomic<int> lectures{0};
-        std::atomic<int> mauvaises{0};
-        std::thread lecteur([&] {
-            while (!fini) {
-                const QByteArray bytes = fileBytes(ini);
-                if (bytes != lignes(1) && bytes != lignes(2))
-                    ++mauvaises;
-                ++lectures;
-            }
-        });
-        bool ecrit = true;
-        for (int i = 0; i < 300 && ecrit; ++i)
-            ecrit = modGrille::EcrireLangue(ini, float(2 - i % 2));
-        fini = true;
-        lecteur.join();
-        QVERIFY(ecrit);
-        QVERIFY(lectures > 0);
-        QCOMPARE(mauvaises.load(), 0);
+        const QString target = dir.filePath(QStringLiteral("target"));
+        if (before == "link")
+            QVERIFY(writeBytes(target, "kept") && QFile::link(target, ini));
+        else if (!before.isNull())
+            QVERIFY(writeBytes(ini, before));
+        QVERIFY(writeLanguageFile(ini, float(language)));
+        QCOMPARE(fileBytes(ini), languageLines(language));
+        QVERIFY(!QFileInfo(ini).isSymLink());
+        QCOMPARE(fileBytes(target), before == "link" ? QByteArray("kept") : QByteArray());
     }
 
     // A retry used to append the whole line again after part of it had been written, and
@@ -95,7 +98,8 @@ private slots:
     void writeThatFailsPartWay() {
         QFETCH(int, failures);
         QTemporaryDir dir;
-        const QString ini = writeFixture(dir, lignes(2));
+        const QString ini = dir.filePath(QStringLiteral("start.ini"));
+        QVERIFY(writeBytes(ini, languageLines(2)));
         int writes = 0;
         modGrille::AppendSeam::replace([&](QFile &file, const QByteArray &bytes) {
             if (++writes > failures)
@@ -103,50 +107,29 @@ private slots:
             file.write(bytes.left(5));
             return false;
         });
-        const bool written = modGrille::EcrireLangue(ini, 3.0f);
+        const bool written = writeLanguageFile(ini, 3.0f);
         modGrille::AppendSeam::replace({});
         QCOMPARE(written, failures == 1);
-        QCOMPARE(fileBytes(ini), lignes(written ? 3 : 2));
-        QCOMPARE(contenu(dir.path()), QStringList{QStringLiteral("start.ini")});
+        QCOMPARE(fileBytes(ini), languageLines(written ? 3 : 2));
+        QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("start.ini")});
     }
 
-    void failedRenameKeepsTheOldFileAndLeavesNothing() {
-        // A folder in the file's place cannot be replaced by a file.
-        QTemporaryDir dir;
-        const QString ini = dir.filePath(QStringLiteral("start.ini"));
-        QVERIFY(QDir().mkdir(ini));
-        writeFixture(dir, "", QStringLiteral("start.ini/keep"));
-
-        QVERIFY(!modGrille::EcrireLangue(ini, 2.0f));
-        QVERIFY(QFileInfo(ini).isDir());
-        QVERIFY(QFileInfo::exists(ini + QStringLiteral("/keep")));
-        QCOMPARE(contenu(dir.path()), QStringList{QStringLiteral("start.ini")});
+    void failureKeepsTheOldFileAndLeavesNothing_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("folder in the file's place") << false;
+        QTest::newRow("read-only folder") << true;
     }
-
-    void readOnlyFolderKeepsTheOldFile() {
-        RUN_AS_UNPRIVILEGED_USER();
-        unprivileged::DossierLectureSeule dir;
+    void failureKeepsTheOldFileAndLeavesNothing() {
+        QFETCH(bool, readOnly);
+        if (readOnly)
+            RUN_AS_UNPRIVILEGED_USER();
+        unprivileged::ReadOnlyFolder dir;
         const QString ini = dir.filePath(QStringLiteral("start.ini"));
-        QFile file(ini);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lignes(2)) == lignes(2).size());
-        file.close();
-        QVERIFY2(dir.verrouiller(), "the folder cannot be made read-only");
-
-        QVERIFY(!modGrille::EcrireLangue(ini, 4.0f));
-        QCOMPARE(fileBytes(ini), lignes(2));
-        QCOMPARE(contenu(dir.path()), QStringList{QStringLiteral("start.ini")});
-    }
-
-    void symbolicLinkIsReplacedNotWrittenThrough() {
-        QTemporaryDir dir;
-        const QString target = writeFixture(dir, "not a setting", QStringLiteral("target"));
-        const QString ini = dir.filePath(QStringLiteral("start.ini"));
-        QVERIFY(QFile::link(target, ini));
-
-        QVERIFY(modGrille::EcrireLangue(ini, 3.0f));
-        QCOMPARE(fileBytes(target), QByteArray("not a setting"));
-        QVERIFY(!QFileInfo(ini).isSymLink());
-        QCOMPARE(fileBytes(ini), lignes(3));
+        QVERIFY(readOnly ? writeBytes(ini, languageLines(2)) : QDir().mkdir(ini));
+        QVERIFY(!readOnly || dir.lock());
+        QVERIFY(!writeLanguageFile(ini, 4.0f));
+        QCOMPARE(fileBytes(ini), readOnly ? languageLines(2) : QByteArray());
+        QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("start.ini")});
     }
 
     void leftoversOfAnInterruptedRewrite_data() {
@@ -154,26 +137,23 @@ private slots:
         QTest::addColumn<int>("age"); // seconds
         QTest::addColumn<bool>("link");
         QTest::addColumn<bool>("removed");
-        const int vieux = modGrille::AgeProvisoireAbandonne + 60;
-        const QString vivant = QString::number(QCoreApplication::applicationPid());
-        // A process that has ended: its files are abandoned whatever their age.
-        QProcess fini;
-        fini.start(QStringLiteral("true"), {});
-        QVERIFY(fini.waitForFinished());
-        const QString mort = QString::number(fini.processId() ? fini.processId() : 999999);
+        const int old = modGrille::AbandonedTempAge + 60;
+        const QString running = QString::number(QCoreApplication::applicationPid());
+        // A child that has ended and been reaped: its files are abandoned whatever their age.
+        QProcess child;
+        child.start(QStringLiteral("true"), {});
+        QVERIFY(child.waitForStarted());
+        const QString ended = QString::number(child.processId());
+        QVERIFY(child.waitForFinished());
         const auto row = [](const char *tag, const QString &name, int age, bool removed,
                             bool link = false) {
             QTest::newRow(tag) << name << age << link << removed;
         };
-        row("writer ended", "start.ini." + mort + "-Ab3xY9.tmp", 0, true);
-        row("old, writer running", "start.ini." + vivant + "-Ab3xY9.tmp", vieux, true);
-        row("being written by another copy", "start.ini." + vivant + "-Ab3xY9.tmp", 0, false);
-        row("five characters", "start.ini." + mort + "-Ab3xY.tmp", vieux, false);
-        row("not a letter", "start.ini." + mort + "-Ab3.Y9.tmp", vieux, false);
-        row("no process number", "start.ini.Ab3xY9.tmp", vieux, false);
-        row("another file's", "other.ini." + mort + "-Ab3xY9.tmp", vieux, false);
-        row("backup", "start.ini.bak", vieux, false);
-        row("link to an old file", "start.ini." + mort + "-Ab3xY9.tmp", vieux, false, true);
+        row("writer ended", "start.ini." + ended + "-Ab3xY9.tmp", 0, true);
+        row("old, writer running", "start.ini." + running + "-Ab3xY9.tmp", old, true);
+        row("being written by another copy", "start.ini." + running + "-Ab3xY9.tmp", 0, false);
+        row("another file's", "other.ini." + ended + "-Ab3xY9.tmp", old, false);
+        row("link to an old file", "start.ini." + ended + "-Ab3xY9.tmp", old, false, true);
     }
     void leftoversOfAnInterruptedRewrite() {
         QFETCH(QString, name);
@@ -182,12 +162,15 @@ private slots:
         QFETCH(bool, removed);
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
-        const QString file = writeFixture(dir, "kept", link ? QStringLiteral("target") : name);
-        QVERIFY(vieillir(file, age));
+        const QString file = link ? dir.filePath(QStringLiteral("target")) : path;
+        QVERIFY(writeBytes(file, "kept"));
+        QFile aged(file);
+        QVERIFY(aged.open(QIODevice::ReadWrite) &&
+                aged.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                 QFileDevice::FileModificationTime));
         if (link)
             QVERIFY(QFile::link(file, path));
-
-        QVERIFY(modGrille::EcrireLangue(dir.filePath(QStringLiteral("start.ini")), 1.0f));
+        QVERIFY(writeLanguageFile(dir.filePath(QStringLiteral("start.ini")), 1.0f));
         QCOMPARE(QFileInfo(path).isSymLink() || QFileInfo(path).isFile(), !removed);
         QCOMPARE(fileBytes(file), removed ? QByteArray() : QByteArray("kept"));
     }

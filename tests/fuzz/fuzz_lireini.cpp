@@ -49,9 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QString path = QStringLiteral("/proc/self/fd/%1").arg(fd);
 
     (void)modGrille::LireIni(section, key, path, compareLength);
-    const float langue = modGrille::LangueDemarrage(path);
+    const float language = modGrille::startupLanguage(path);
     // The game starts in English (0) or one of the five languages, whatever the file holds.
-    if (!(langue == 0 || langue == 1 || langue == 2 || langue == 3 || langue == 4 || langue == 5))
+    if (!(language == 0 || language == 1 || language == 2 || language == 3 || language == 4 ||
+          language == 5))
         std::abort();
     return 0;
 }

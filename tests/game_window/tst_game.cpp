@@ -1,6 +1,12 @@
-// Playing in the real window: the new-game dialog, typing into cells with and without
-// assistance, the answer popup, Finish, and the end of a game.
+// The game window's wiring, in the real widgets: the dialogs answered and acted on, keys
+// through the cells, the popup, Finish, the language chooser and the About box's link, and
+// how the board and the window look.
+#include "app/startup_language.h"
 #include "game_fixture.h"
+#include "game_window/window_placement.h"
+#include "platform/browser_launch.h"
+#include "platform/web_link.h"
+#include "support/unprivileged_run.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,393 +15,440 @@
 #include <QMenu>
 #include <QTimer>
 
-using modGrille::Couleur;
+#include <cmath>
 
-class TestGame : public GameTest {
+using modGrille::Colour;
+
+namespace {
+// WCAG 2 contrast between two colours.
+double contrastRatio(const QColor &a, const QColor &b) {
+    const auto luminance = [](const QColor &c) {
+        const auto f = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * f(c.redF()) + 0.7152 * f(c.greenF()) + 0.0722 * f(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The controls of `window` whose text does not fit them, each with what it needs.
+QStringList clippedIn(const QWidget &window) {
+    QStringList clipped;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        const QFontMetrics fm(widget->font());
+        QString text;
+        QSize need;
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            const int frame = 2 * label->frameWidth() + 2 * label->margin();
+            text = label->text();
+            need = label->wordWrap()
+                       ? QSize(0, label->heightForWidth(label->width()))
+                       : QSize(fm.horizontalAdvance(QString(text).remove(u'&')) + frame,
+                               fm.height() + frame);
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            text = button->text();
+            need = {qobject_cast<QCheckBox *>(widget)
+                        ? button->sizeHint().width()
+                        : fm.horizontalAdvance(QString(text).remove(u'&')) + 8,
+                    fm.height()};
+        } else if (auto *list = qobject_cast<QComboBox *>(widget)) {
+            list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            text = list->currentText();
+            need = {list->sizeHint().width(), fm.height()};
+        }
+        if (!text.isEmpty() && (need.width() > widget->width() || need.height() > widget->height()))
+            clipped << QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6")
+                           .arg(widget->objectName(), text)
+                           .arg(need.width())
+                           .arg(need.height())
+                           .arg(widget->width())
+                           .arg(widget->height());
+    }
+    return clipped;
+}
+
+QByteArray bytesOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class TestGame : public QObject {
     Q_OBJECT
 private slots:
-    void firstOpeningOfTheDialog() {
-        bool opened = false;
-        m_game->newGameDialog([&](frmNew &dlg) {
-            opened = true;
-            QCOMPARE(dlg.cmbChoix->currentIndex(), 0);
-            QCOMPARE(dlg.cmbChoix->count(), 6);
-            QCOMPARE(dlg.cmbChoix->itemText(2), QStringLiteral("Means"));
-            QVERIFY(dlg.chkAssist->isChecked());
-            QCOMPARE(dlg.focusWidget(), dlg.cmdOK);
-            QCOMPARE(dlg.cmdOK->text(), QStringLiteral("OK"));
-            QCOMPARE(dlg.cmdUndo->text(), QStringLiteral("Cancel"));
-            QVERIFY(!dlg.cmdOK->isDefault() && !dlg.cmdUndo->isDefault());
-            QVERIFY(!(dlg.windowFlags() & Qt::WindowTitleHint));
-            QCOMPARE(dlg.size(), QSize(256, 109));
-            // No cancel key: Escape leaves the dialog open.
-            QTest::keyClick(&dlg, Qt::Key_Escape);
-            QVERIFY(dlg.isVisible());
-            QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
-            QVERIFY(!dlg.isVisible());
-        });
-        QVERIFY(opened);
-        QVERIFY(m_game->window->fraGrille->isVisible());
-        QVERIFY(m_game->window->lblNiveau->isVisible());
-        QVERIFY(!m_game->window->Image1->isVisible());
-        QVERIFY(m_game->window->mnuFinir->isEnabled());
-        QCOMPARE(m_game->openCells().size(), 40);
-        QCOMPARE(m_game->window->lblNiveau->text(),
-                 QStringLiteral("Level Beginner       Click in a compartment to have the answer"));
+    void init() {
+        m_game = std::make_unique<GameFixture>();
+        QVERIFY(m_game->active);
     }
+    void cleanup() { m_game.reset(); }
 
     // Enter did nothing, so F2 then Enter could not start a game from the keyboard.
     void enterPressesTheFocusedButtonOnly_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<bool>("started");
-        QTest::addColumn<bool>("open");
-        QTest::newRow("OK") << "cmdOK" << true << false;
-        QTest::newRow("Annuler") << "cmdUndo" << false << false;
-        QTest::newRow("level list") << "cmbChoix" << false << true;
-        QTest::newRow("check box") << "chkAssist" << false << true;
+        QTest::addColumn<QString>("focus"); // empty: as the dialog opens
+        QTest::newRow("OK, focused at opening") << "";
+        QTest::newRow("Annuler") << "cmdUndo";
+        QTest::newRow("level list") << "cmbChoix";
+        QTest::newRow("check box") << "chkAssist";
     }
     void enterPressesTheFocusedButtonOnly() {
         QFETCH(QString, focus);
-        QFETCH(bool, started);
-        QFETCH(bool, open);
-        bool stillOpen = false;
-        m_game->newGameDialog([&](frmNew &dlg) {
-            auto *widget = dlg.findChild<QWidget *>(focus);
-            QVERIFY(widget);
-            widget->setFocus();
-            QTest::keyClick(widget, Qt::Key_Return);
-            if (dlg.isVisible())
-                QTest::keyClick(widget, Qt::Key_Enter);
-            stillOpen = dlg.isVisible();
-            dlg.reject();
+        const bool button = focus.isEmpty() || focus == QLatin1String("cmdUndo");
+        m_game->withDialog("mnuNew", [&](QDialog &dialog) {
+            if (!focus.isEmpty())
+                dialog.findChild<QWidget *>(focus)->setFocus();
+            for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+                if (dialog.isVisible())
+                    QTest::keyClick(dialog.focusWidget(), key);
+            }
+            QCOMPARE(dialog.isVisible(), !button); // Escape never closes it
+            if (!button)
+                dialog.reject();
         });
-        QCOMPARE(stillOpen, open);
-        QCOMPARE(m_game->window->fraGrille->isVisible(), started);
+        const bool started = focus.isEmpty();
+        QCOMPARE(get(*m_game->window, "fraGrille")->isVisible(), started);
+        QCOMPARE(get(*m_game->window, "Image1")->isVisible(), !started);
+        QCOMPARE(get<QAction>(*m_game->window, "mnuFinir")->isEnabled(), started);
+        QCOMPARE(m_game->openCells().size(), started ? 40 : 0);
+        QCOMPARE(get<QLabel>(*m_game->window, "lblNiveau")->text(),
+                 started ? "Level Beginner       Click in a compartment to have the answer" : "");
     }
 
-    void levelLineInFrench() {
-        modLangue::NumLangue = 2;
-        m_game->startGame(0, true);
-        QCOMPARE(m_game->window->lblNiveau->text(),
-                 QStringLiteral("Niveau Débutant       click dans une case pour avoir la réponse"));
-    }
-
-    void cancelChangesNothingButKeepsTheLevel() {
+    // Cancel leaves the game alone but keeps the level picked; only OK records assistance.
+    void cancelKeepsTheLevelPicked() {
         m_game->startGame(1, true);
-        const QString before = m_game->window->lblNiveau->text();
-        QList<QString> cells;
-        for (CellEdit *cell : m_game->window->txtCh)
-            cells << cell->text();
-        const qint16 grille = modGrille::NumGrille;
-        m_game->newGameDialog([](frmNew &dlg) {
-            dlg.cmbChoix->setCurrentIndex(5);
-            dlg.chkAssist->setChecked(false);
-            QTest::mouseClick(dlg.cmdUndo, Qt::LeftButton);
+        const qint16 grid = m_game->window->state().NumGrille;
+        m_game->withDialog("mnuNew", [](QDialog &dialog) {
+            get<QComboBox>(dialog, "cmbChoix")->setCurrentIndex(5);
+            get<QCheckBox>(dialog, "chkAssist")->setChecked(false);
+            get<QPushButton>(dialog, "cmdUndo")->click();
         });
-        QCOMPARE(modGrille::NumGrille, grille);
-        QCOMPARE(m_game->window->lblNiveau->text(), before);
-        for (int i = 0; i < 81; ++i)
-            QCOMPARE(m_game->cell(i)->text(), cells[i]);
-        QVERIFY(!modGrille::SansAssistance);
-        QVERIFY(m_game->window->mnuFinir->isEnabled());
-        m_game->newGameDialog([](frmNew &dlg) {
-            QCOMPARE(dlg.cmbChoix->currentText(), QStringLiteral("Expert"));
-            QVERIFY(dlg.chkAssist->isChecked()); // only OK records the assistance choice
-            dlg.chkAssist->setChecked(false);
-            QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
-        });
-        QCOMPARE(m_game->openCells().size(), 65);
-        QVERIFY(modGrille::SansAssistance);
-        m_game->newGameDialog([](frmNew &dlg) {
-            QVERIFY(!dlg.chkAssist->isChecked());
-            QTest::mouseClick(dlg.cmdUndo, Qt::LeftButton);
+        QCOMPARE(m_game->window->state().NumGrille, grid);
+        QVERIFY(get<QLabel>(*m_game->window, "lblNiveau")->text().startsWith("Level Easy "));
+        m_game->withDialog("mnuNew", [](QDialog &dialog) {
+            QCOMPARE(get<QComboBox>(dialog, "cmbChoix")->currentText(), "Expert");
+            QVERIFY(get<QCheckBox>(dialog, "chkAssist")->isChecked());
+            dialog.reject();
         });
     }
 
     void emptySelectionIsRefusedInFrench() {
-        m_game->newGameDialog([&](frmNew &dlg) {
-            dlg.cmbChoix->setCurrentIndex(-1);
-            QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
-            QVERIFY(dlg.isVisible());
-            QTest::mouseClick(dlg.cmdUndo, Qt::LeftButton);
+        m_game->withDialog("mnuNew", [](QDialog &dialog) {
+            get<QComboBox>(dialog, "cmbChoix")->setCurrentIndex(-1);
+            get<QPushButton>(dialog, "cmdOK")->click();
+            QVERIFY(dialog.isVisible());
+            dialog.reject();
         });
-        QCOMPARE(m_game->platform.messages.size(), 1);
-        const auto &msg = m_game->platform.messages.first();
-        QCOMPARE(msg.text, QStringLiteral("Veuillez choisir la difficulté"));
-        QCOMPARE(msg.style, 48 + 65536);
-        QCOMPARE(msg.title, QStringLiteral("Vexoro"));
-        QCOMPARE(modGrille::NumGrille, qint16(0));
-        QVERIFY(!m_game->window->fraGrille->isVisible());
+        QCOMPARE(m_game->platform.texts(), QStringList{"Veuillez choisir la difficulté"});
+        QCOMPARE(m_game->platform.messages[0].style, 48 + 65536);
+        QCOMPARE(m_game->window->state().NumGrille, qint16(0));
     }
 
-    // The keys' way from the cell to the handler; the handler's rules are tested on their own.
+    // The keys' way from the cell to the logic and back; R is the right digit, W a wrong one.
     void keysIntoACell_data() {
         QTest::addColumn<bool>("assistance");
-        QTest::addColumn<QString>("keys"); // 'R' right digit, 'W' wrong digit, others as typed
-        QTest::addColumn<QString>("text"); // the same letters for the expected text
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("red");
-        QTest::addColumn<bool>("locked");
-        QTest::newRow("assisted: wrong digit") << true << "W"
-                                               << "W" << true << false;
-        QTest::newRow("assisted: right digit locks") << true << "R"
-                                                     << "R" << false << true;
-        QTest::newRow("assisted: digit replaces digit") << true << "WR"
-                                                        << "R" << false << true;
-        QTest::newRow("assisted: Enter empties") << true << "W\r"
-                                                 << "" << true << false;
-        QTest::newRow("assisted: Escape empties") << true << "W\x1b"
-                                                  << "" << true << false;
-        QTest::newRow("assisted: Backspace keeps colours") << true << "W\b"
-                                                           << "" << true << false;
-        QTest::newRow("unassisted: wrong digit") << false << "W"
-                                                 << "W" << false << false;
-        QTest::newRow("unassisted: letter empties") << false << "Wa"
-                                                    << "" << false << false;
+        const auto row = [](const char *name, bool assisted, const char *keys, const char *text,
+                            bool red) { QTest::newRow(name) << assisted << keys << text << red; };
+        row("assisted: wrong digit", true, "W", "W", true);
+        row("assisted: digit replaces digit, right locks", true, "WR", "R", false);
+        row("assisted: Backspace keeps colours", true, "W\b", "", true);
+        row("unassisted: letter empties", false, "Wa", "", false);
     }
     void keysIntoACell() {
         QFETCH(bool, assistance);
         QFETCH(QString, keys);
         QFETCH(QString, text);
         QFETCH(bool, red);
-        QFETCH(bool, locked);
         m_game->startGame(0, assistance);
         const int i = m_game->openCells().first();
-        auto letter = [&](QChar c) {
+        const auto letter = [&](QChar c) {
             return c == u'R' ? m_game->right(i) : c == u'W' ? m_game->wrong(i) : char(c.unicode());
         };
         for (QChar key : keys)
-            m_game->type(i, letter(key));
-        QString expected;
-        for (QChar c : text)
-            expected += QLatin1Char(letter(c));
-        QCOMPARE(m_game->cell(i)->text(), expected);
-        QCOMPARE(m_game->cell(i)->foreColor() == Couleur::Rouge, red);
-        QCOMPARE(!m_game->cell(i)->isEnabled(), locked);
-        QCOMPARE(m_game->cell(i)->backColor(), locked ? Couleur::Vert : Couleur::FondFenetre);
-        QVERIFY(m_game->platform.messages.isEmpty());
+            m_game->type(i, key == u'\b' ? int(Qt::Key_Backspace) : letter(key));
+        QCOMPARE(m_game->cell(i)->text(),
+                 text.isEmpty() ? "" : QString(QLatin1Char(letter(text[0]))));
+        QCOMPARE(m_game->cell(i)->foreColor() == Colour::Red, red);
+        QCOMPARE(m_game->cell(i)->isEnabled(), text != QLatin1String("R"));
     }
 
-    void deleteKeepsItsOrdinaryEffect() {
-        m_game->startGame(0, true);
-        const int i = m_game->openCells().first();
-        m_game->type(i, m_game->wrong(i));
-        m_game->typeKey(i, Qt::Key_Delete); // caret after the digit: nothing to delete
-        QCOMPARE(m_game->cell(i)->text().size(), 1);
-        m_game->typeKey(i, Qt::Key_Home);
-        m_game->typeKey(i, Qt::Key_Delete);
-        QCOMPARE(m_game->cell(i)->text(), QString());
-        QCOMPARE(m_game->cell(i)->foreColor(), Couleur::Rouge); // Delete is not judged
-    }
-
-    void noOtherEditingPathPutsForeignTextInACell_data() {
-        QTest::addColumn<int>("path");
-        QTest::newRow("Ctrl+V") << 0;
-        QTest::newRow("Shift+Insert") << 1;
-        QTest::newRow("input method") << 2;
-        QTest::newRow("Ctrl+Z") << 3;
-        QTest::newRow("middle click") << 4;
-    }
     void noOtherEditingPathPutsForeignTextInACell() {
-        QFETCH(int, path);
         m_game->startGame(0, false);
         const int i = m_game->openCells().first();
         QGuiApplication::clipboard()->setText(QStringLiteral("12x"));
         QGuiApplication::clipboard()->setText(QStringLiteral("12x"), QClipboard::Selection);
-        m_game->type(i, '4');
-        switch (path) {
-        case 0:
-            m_game->typeKey(i, Qt::Key_V, Qt::ControlModifier);
-            break;
-        case 1:
-            m_game->typeKey(i, Qt::Key_Insert, Qt::ShiftModifier);
-            break;
-        case 2: {
-            QInputMethodEvent event;
-            event.setCommitString(QStringLiteral("77"));
-            QCoreApplication::sendEvent(m_game->cell(i), &event);
-            break;
-        }
-        case 3:
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("77"));
+        const std::function<void()> paths[] = {
+            [&] { m_game->type(i, Qt::Key_V, Qt::ControlModifier); },
+            [&] { m_game->type(i, Qt::Key_Insert, Qt::ShiftModifier); },
+            [&] { QCoreApplication::sendEvent(m_game->cell(i), &commit); },
+            [&] { m_game->type(i, Qt::Key_Z, Qt::ControlModifier); },
+            [&] { QTest::mouseClick(m_game->cell(i), Qt::MiddleButton); }};
+        for (const auto &path : paths) {
+            m_game->type(i, '4');
             m_game->type(i, '5');
-            m_game->typeKey(i, Qt::Key_Z, Qt::ControlModifier);
-            break;
-        case 4:
-            QTest::mouseClick(m_game->cell(i), Qt::MiddleButton);
-            break;
+            path();
+            const QString text = m_game->cell(i)->text(); // a control key empties the cell
+            QVERIFY2(text.isEmpty() || text == QLatin1String("5"), qPrintable(text));
         }
-        const QString text = m_game->cell(i)->text();
-        QVERIFY2(text.isEmpty() || (text.size() == 1 && text[0] >= u'1' && text[0] <= u'9'),
-                 qPrintable(text));
-        QVERIFY(!m_game->cell(i)->acceptDrops());
     }
 
-    void tabMovesToTheNextOpenCell() {
-        m_game->startGame(5, true);
-        const QList<int> open = m_game->openCells();
-        m_game->cell(open[0])->setFocus();
-        QTest::keyClick(m_game->cell(open[0]), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), m_game->cell(open[1]));
-        QCOMPARE(m_game->window->CaseCourante, qint16(open[1]));
-    }
-
-    void assistedGameEndsWithBravo() {
-        m_game->startGame(0, true);
-        const QList<int> open = m_game->openCells();
-        for (int i : open) {
-            QVERIFY(m_game->platform.messages.isEmpty());
-            m_game->type(i, m_game->right(i));
-        }
-        QCOMPARE(m_game->platform.messages.size(), 1);
-        const auto &msg = m_game->platform.messages.first();
-        QCOMPARE(msg.text, QStringLiteral("Bravo !"));
-        QCOMPARE(msg.style, 64 + 65536);
-        QCOMPARE(msg.title, QStringLiteral("Vexoro"));
-        QCOMPARE(m_game->cell(open.last())->text(),
-                 QString(QLatin1Char(m_game->right(open.last()))));
-        QVERIFY(!m_game->window->mnuFinir->isEnabled());
-        QVERIFY(m_game->openCells().isEmpty());
-        QVERIFY(!triggerAction(*m_game->window, "mnuFinir"));
-    }
-
-    void unassistedGameIsJudgedWhenFull() {
-        modLangue::NumLangue = 5;
-        m_game->startGame(0, false);
-        const QList<int> open = m_game->openCells();
-        const int a = open[3], b = open[17];
-        for (int i : open)
-            m_game->type(i, i == a || i == b ? m_game->wrong(i) : m_game->right(i));
-        QVERIFY(m_game->platform.messages.isEmpty());
-        for (int i : open)
-            QCOMPARE(m_game->cell(i)->foreColor(),
-                     i == a || i == b ? Couleur::Rouge : Couleur::TexteFenetre);
-        m_game->type(a, m_game->right(a));
-        QVERIFY(m_game->platform.messages.isEmpty());
-        m_game->type(b, m_game->right(b));
-        QCOMPARE(m_game->platform.messages.size(), 1);
-        QCOMPARE(m_game->platform.messages.first().text, QStringLiteral("¡ Bravo!"));
-        QVERIFY(!m_game->window->mnuFinir->isEnabled());
-        QCOMPARE(m_game->openCells(), open); // the player's cells stay editable
-        m_game->type(a, m_game->right(a));   // still right: the message comes again
-        QCOMPARE(m_game->platform.messages.size(), 2);
-    }
-
+    // Only a left press on the current cell, or the menu key, offers "Réponse".
     void popupRevealsTheCurrentCell() {
         m_game->startGame(0, true);
-        QList<QMenu *> popups;
-        platform::setPopupHandler([&](QMenu &menu, const QPoint &) {
-            popups << &menu;
-            return menu.actions().value(0);
-        });
-        const int i = m_game->openCells().first();
-        m_game->type(i, m_game->wrong(i));
-        QTest::mouseClick(m_game->cell(i), Qt::RightButton);
-        QTest::mouseClick(m_game->cell(i), Qt::MiddleButton);
-        QVERIFY(popups.isEmpty());
-        QTest::mouseClick(m_game->cell(i), Qt::LeftButton);
-        QCOMPARE(popups, QList<QMenu *>{m_game->window->mnuAide});
-        QCOMPARE(m_game->cell(i)->text(), QString(QLatin1Char(m_game->right(i))));
-        QCOMPARE(m_game->cell(i)->backColor(), Couleur::Vert);
-        QCOMPARE(m_game->cell(i)->foreColor(), Couleur::TexteFenetre);
-        QVERIFY(!m_game->cell(i)->isEnabled());
-    }
-
-    void menuKeyOffersThePopupFromTheKeyboard_data() {
-        QTest::addColumn<bool>("assistance");
-        QTest::newRow("with assistance") << true;
-        QTest::newRow("without assistance") << false;
-    }
-    void menuKeyOffersThePopupFromTheKeyboard() {
-        QFETCH(bool, assistance);
-        m_game->startGame(0, assistance);
         int popups = 0;
-        platform::setPopupHandler([&](QMenu &menu, const QPoint &) {
+        platform::PopupSeam::replace([&](QMenu &menu, const QPoint &) {
             ++popups;
             return menu.actions().value(0);
         });
-        const int i = m_game->openCells().last();
-        m_game->typeKey(i, Qt::Key_Menu);
-        QCOMPARE(popups, assistance ? 1 : 0);
-        QCOMPARE(m_game->cell(i)->isEnabled(), !assistance);
-        if (assistance)
-            QCOMPARE(m_game->cell(i)->text(), QString(QLatin1Char(m_game->right(i))));
-    }
-
-    void noPopupWithoutAssistance() {
-        m_game->startGame(0, false);
-        int popups = 0;
-        platform::setPopupHandler([&](QMenu &, const QPoint &) -> QAction * {
-            ++popups;
-            return nullptr;
-        });
-        const int i = m_game->openCells().first();
-        QTest::mouseClick(m_game->cell(i), Qt::LeftButton);
-        QTest::mouseClick(m_game->cell(i), Qt::LeftButton);
-        QCOMPARE(popups, 0);
-    }
-
-    void answerOnTheLastCellLeavesFinishEnabled() {
-        m_game->startGame(0, true);
-        platform::setPopupHandler(
-            [](QMenu &menu, const QPoint &) { return menu.actions().value(0); });
         const QList<int> open = m_game->openCells();
-        for (int i : open.mid(1))
-            m_game->type(i, m_game->right(i));
+        m_game->type(open[0], m_game->wrong(open[0]));
+        QTest::mouseClick(m_game->cell(open[0]), Qt::RightButton);
+        QTest::mouseClick(m_game->cell(open[0]), Qt::MiddleButton);
+        QCOMPARE(popups, 0);
         QTest::mouseClick(m_game->cell(open[0]), Qt::LeftButton);
-        QCOMPARE(m_game->platform.messages.size(), 1);
-        QVERIFY(m_game->window->mnuFinir->isEnabled());
-        QVERIFY(triggerAction(*m_game->window, "mnuFinir"));
-        QVERIFY(!m_game->window->mnuFinir->isEnabled());
-        QCOMPARE(m_game->platform.messages.size(), 1);
+        QCOMPARE(m_game->cell(open[0])->text(), QString(QLatin1Char(m_game->right(open[0]))));
+        QCOMPARE(m_game->cell(open[0])->backColor(), Colour::Green);
+        m_game->type(open[1], Qt::Key_Menu);
+        QCOMPARE(popups, 2);
+        QVERIFY(!m_game->cell(open[1])->isEnabled());
+        m_game->startGame(0, false);
+        const int i = m_game->openCells().first();
+        QTest::mouseClick(m_game->cell(i), Qt::LeftButton);
+        QTest::mouseClick(m_game->cell(i), Qt::LeftButton);
+        m_game->type(i, Qt::Key_Menu);
+        QCOMPARE(popups, 2);
     }
 
     void finishWithF4() {
         m_game->startGame(0, false);
-        const QList<int> open = m_game->openCells();
-        const int rightCell = open[0], wrongCell = open[1], emptyCell = open[2];
-        m_game->type(rightCell, m_game->right(rightCell));
-        m_game->type(wrongCell, m_game->wrong(wrongCell));
+        const int i = m_game->openCells().first();
+        m_game->type(i, m_game->wrong(i));
         QTest::keyClick(m_game->window.get(), Qt::Key_F4);
-        for (int i = 0; i < 81; ++i) {
-            QCOMPARE(m_game->cell(i)->text(), QString(QLatin1Char(m_game->right(i))));
-            QVERIFY(!m_game->cell(i)->isEnabled());
-        }
-        QCOMPARE(m_game->cell(rightCell)->backColor(), Couleur::FondFenetre);
-        QCOMPARE(m_game->cell(wrongCell)->backColor(), Couleur::Rouge);
-        QCOMPARE(m_game->cell(emptyCell)->backColor(), Couleur::Vert);
-        QVERIFY(!m_game->window->mnuFinir->isEnabled());
+        QVERIFY(m_game->openCells().isEmpty());
+        QCOMPARE(m_game->cell(i)->text(), QString(QLatin1Char(m_game->right(i))));
+        QCOMPARE(m_game->cell(i)->backColor(), Colour::Red);
+        QVERIFY(!triggerAction(*m_game->window, "mnuFinir"));
         QVERIFY(m_game->platform.messages.isEmpty());
     }
 
-    // A queued F2 must not start a new game in the middle of the last key's handling:
-    // the old game's digit, "Bravo !" and the disabled Finish would land on the new board.
+    // A queued F2 used to start a new game in the middle of the last key's handling: the old
+    // game's digit, "Bravo !" and the disabled Finish landed on the new board.
     void queuedNewGameDoesNotRunInsideTheLastKey() {
         m_game->startGame(0, true);
         const QList<int> open = m_game->openCells();
         for (int i : open.mid(0, open.size() - 1))
             m_game->type(i, m_game->right(i));
-        const int last = open.last();
-        const qint16 oldGrid = modGrille::NumGrille;
-
-        QStringList events;
-        platform::setMessageHandler([&](const platform::MessageRequest &r) { events << r.text; });
-        platform::setModalHandler([&](QDialog &dialog) {
-            events << QStringLiteral("new game");
-            QTest::mouseClick(static_cast<frmNew &>(dialog).cmdOK, Qt::LeftButton);
+        const qint16 oldGrid = m_game->window->state().NumGrille;
+        platform::ModalSeam::replace([&](QDialog &dialog) {
+            m_game->platform.messages
+                << platform::MessageRequest{QStringLiteral("new game"), 0, {}};
+            get<QPushButton>(dialog, "cmdOK")->click();
         });
-        // F2 waits in the event queue while the last digit is typed.
         QTimer::singleShot(0, m_game->window.get(),
                            [this] { QTest::keyClick(m_game->window.get(), Qt::Key_F2); });
-        m_game->type(last, m_game->right(last));
-        QCOMPARE(events, QStringList{"Bravo !"});
-        QCOMPARE(modGrille::NumGrille, oldGrid);
-
-        QTRY_COMPARE(events, QStringList({"Bravo !", "new game"}));
-        // The new game is whole: 40 open empty cells, Finish available.
+        m_game->type(open.last(), m_game->right(open.last()));
+        QCOMPARE(m_game->platform.texts(), QStringList{"Bravo !"});
+        QCOMPARE(m_game->platform.messages[0].style, 64 + 65536);
+        QCOMPARE(m_game->window->state().NumGrille, oldGrid);
+        QTRY_COMPARE(m_game->platform.texts(), QStringList({"Bravo !", "new game"}));
         QCOMPARE(m_game->openCells().size(), 40);
         for (int i : m_game->openCells())
             QVERIFY(m_game->cell(i)->text().isEmpty());
-        QVERIFY(m_game->window->mnuFinir->isEnabled());
+        QVERIFY(get<QAction>(*m_game->window, "mnuFinir")->isEnabled());
     }
+
+    // A flag sets the language for the run and the next start, and captions the menus; when
+    // start.ini cannot be written the player is told and the language holds for the run.
+    void languageChooser_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("written") << true;
+        QTest::newRow("folder in the file's place") << false;
+    }
+    void languageChooser() {
+        QFETCH(bool, writable);
+        const QString ini = m_game->platform.folder.filePath(QStringLiteral("start.ini"));
+        QVERIFY(writable || QDir().mkdir(ini));
+        m_game->withDialog("Language", [](QDialog &dialog) {
+            get(dialog, "cmdLangue_2")->setFocus();
+            QTest::keyClick(get(dialog, "cmdLangue_2"), Qt::Key_Return);
+            QVERIFY(!dialog.isVisible());
+        });
+        QCOMPARE(modLangue::NumLangue, 3.0f);
+        QCOMPARE(get<QAction>(*m_game->window, "mnuFichier")->text(), "&Datei");
+        QCOMPARE(get<QAction>(*m_game->window, "Language")->text(), "Change &Language");
+        QCOMPARE(bytesOf(ini), writable ? "[LastOpen]\r\nLanguage=3\r\n" : "");
+        QCOMPARE(m_game->platform.texts(),
+                 writable ? QStringList()
+                          : QStringList{"Could not save the Language for the next start"});
+    }
+
+    // Beside a read-only program the game read only the player's file, ignored one placed
+    // beside the program, and created the configuration folder at every start.
+    void readOnlyProgramFolderKeepsTheChoiceInTheConfigurationFolder() {
+        RUN_AS_UNPRIVILEGED_USER();
+        unprivileged::ReadOnlyFolder folder;
+        QFile placed(folder.filePath(QStringLiteral("start.ini")));
+        QVERIFY(placed.open(QIODevice::WriteOnly) &&
+                placed.write("[LastOpen]\r\nLanguage=2\r\n") > 0);
+        placed.close();
+        QVERIFY2(folder.lock(), "the folder cannot be made read-only");
+        platform::ProgramFolderSeam::replace([&] { return folder.path(); });
+        QTemporaryDir home;
+        const unprivileged::ScopedVariable config("XDG_CONFIG_HOME", home.path());
+        const auto startLanguage = [] {
+            return modGrille::startupLanguage(
+                platform::settingsReadPath(QStringLiteral("start.ini")));
+        };
+        QCOMPARE(startLanguage(), 2.0f);
+        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("vexoro"))));
+        m_game->withDialog(
+            "Language", [](QDialog &dialog) { get<QPushButton>(dialog, "cmdLangue_3")->click(); });
+        QVERIFY(m_game->platform.messages.isEmpty());
+        QCOMPARE(bytesOf(home.filePath(QStringLiteral("vexoro/start.ini"))),
+                 "[LastOpen]\r\nLanguage=4\r\n");
+        QCOMPARE(startLanguage(), 4.0f);
+    }
+
+    // The link starts the browser and closes the box whatever happened; the browser found is
+    // kept for later openings. Enter on OK closes the box.
+    void aboutBoxLink() {
+        int lookups = 0;
+        QStringList launched;
+        platform::LookupSeam::replace([&](const QString &, const QString &page) {
+            ++lookups;
+            return QStringList{QStringLiteral("/opt/browser"), page};
+        });
+        platform::LaunchSeam::replace([&](const QString &program, const QStringList &arguments) {
+            launched << program + u' ' + arguments.join(u' ');
+            return true;
+        });
+        for (const char *how : {"click", "click", "Enter on OK"}) {
+            m_game->withDialog("mnuInfo", [how](QDialog &dialog) {
+                if (how[0] == 'c')
+                    QTest::mouseClick(get(dialog, "lblLien"), Qt::LeftButton);
+                else
+                    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+                QVERIFY(!dialog.isVisible());
+            });
+        }
+        platform::LookupSeam::replace({});
+        platform::LaunchSeam::replace({});
+        QCOMPARE(lookups, 1);
+        QCOMPARE(launched, QStringList(2, QStringLiteral("/opt/browser www.example.org/vexoro/")));
+    }
+
+    // Locked digits were drawn in the palette's disabled grey, 1.4:1 against cyan and green.
+    void lockedDigitsReadOnEveryBackground_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<Colour>("back");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<double>("contrast"); // the least the digit must reach
+        for (bool dark : {false, true}) {
+            const char *palette = dark ? "dark" : "default";
+            QTest::addRow("%s: given", palette) << dark << Colour::Cyan << true << 4.5;
+            QTest::addRow("%s: solved", palette) << dark << Colour::Green << true << 4.5;
+            QTest::addRow("%s: corrected", palette) << dark << Colour::Red << true << 3.0;
+            QTest::addRow("%s: right after Finish", palette)
+                << dark << Colour::WindowBackground << true << 4.5;
+            QTest::addRow("%s: open", palette) << dark << Colour::WindowBackground << false << 4.5;
+        }
+    }
+    void lockedDigitsReadOnEveryBackground() {
+        QFETCH(bool, dark);
+        QFETCH(Colour, back);
+        QFETCH(bool, locked);
+        QFETCH(double, contrast);
+        const QPalette before = QApplication::palette();
+        if (dark) {
+            QPalette night = before;
+            night.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+            night.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+            night.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+            QApplication::setPalette(night);
+        }
+        CellEdit *cell = m_game->cell(40);
+        cell->setText(QStringLiteral("8"));
+        cell->setBackColor(back);
+        cell->setForeColor(locked ? Colour::Red : Colour::WindowText);
+        cell->setEnabled(!locked);
+        const QImage image = cell->grab().toImage();
+        QApplication::setPalette(before);
+        // The background beside the digit, and the digit's core: its pixel that stands out most.
+        const QColor ground = image.pixelColor(4, image.height() / 2);
+        QVERIFY(back == Colour::WindowBackground ||
+                ground == cell->palette().color(QPalette::Base));
+        double best = 1.0;
+        for (int y = 4; y < image.height() - 4; ++y) {
+            for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
+                best = std::max(best, contrastRatio(image.pixelColor(x, y), ground));
+        }
+        QVERIFY2(best >= contrast, qPrintable(QString::number(best)));
+    }
+
+    // The window opened on the wrong screen when that screen did not start at x = 0, and was
+    // centred by its width without the frame.
+    void framePlacement() {
+        // Screen, frame width, client area's top within the frame: the frame's position.
+        QCOMPARE(FramePosition({0, 0, 1280, 1024}, 409, 20, 57), QPoint(435, 37));
+        QCOMPARE(FramePosition({0, 0, 1280, 1024}, 419, 50, 57), QPoint(430, 7));
+        QCOMPARE(FramePosition({1920, 0, 1280, 1024}, 409, 20, 57), QPoint(2355, 37));
+        QCOMPARE(FramePosition({0, 1080, 1920, 1080}, 409, 20, 57), QPoint(755, 1117));
+    }
+
+    // No text is clipped in any window, in any language, at any level (run at scale 1 and 2).
+    void noTextIsClipped_data() {
+        QTest::addColumn<int>("language");
+        int language = 1;
+        for (const char *name : {"English", "French", "German", "Italian", "Spanish"})
+            QTest::newRow(name) << language++;
+    }
+    void noTextIsClipped() {
+        QFETCH(int, language);
+        modLangue::NumLangue = float(language);
+        m_game->window->ChangeLangue();
+        QStringList clipped;
+        for (int level = 0; level <= 5; ++level) {
+            m_game->startGame(level, true);
+            clipped << clippedIn(*m_game->window);
+        }
+        for (const char *command : {"mnuNew", "Language", "mnuInfo"}) {
+            m_game->withDialog(command, [&](QDialog &dialog) {
+                for (int level = 0; level <= 5; ++level) {
+                    if (auto *list = get<QComboBox>(dialog, "cmbChoix"))
+                        list->setCurrentIndex(level);
+                    clipped << clippedIn(dialog);
+                }
+                dialog.reject();
+            });
+        }
+        clipped.removeDuplicates();
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+    }
+
+    // Screen readers name each cell by its place and describe its state as the game goes.
+    void cellsAreNamedAndDescribed() {
+        QCOMPARE(m_game->cell(40)->accessibleName(), QStringLiteral("Row 5, column 5"));
+        m_game->startGame(0, true);
+        const int i = m_game->openCells().first();
+        QStringList states{m_game->cell(i)->accessibleDescription()};
+        m_game->type(i, m_game->wrong(i));
+        states << m_game->cell(i)->accessibleDescription();
+        m_game->type(i, m_game->right(i));
+        states << m_game->cell(i)->accessibleDescription();
+        int given = 0;
+        while (m_game->cell(given)->backColor() != Colour::Cyan)
+            ++given;
+        states << m_game->cell(given)->accessibleDescription();
+        QCOMPARE(states, QStringList({"empty", "wrong", "solved", "given"}));
+    }
+
+private:
+    std::unique_ptr<GameFixture> m_game;
 };
 
 QTEST_MAIN(TestGame)

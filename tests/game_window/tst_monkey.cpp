@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QMenu>
-#include <QTemporaryDir>
 
 #include <random>
 
@@ -20,21 +19,18 @@ private slots:
         std::mt19937_64 rng(seed);
         auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
 
-        QTemporaryDir folder; // the language chooser rewrites start.ini here
-        QVERIFY(folder.isValid());
-        GameFixture game;
+        GameFixture game; // the language chooser rewrites start.ini in its folder
         QVERIFY(game.active);
-        platform::setAppPathForTests(folder.path());
-        platform::setPopupHandler([&](QMenu &menu, const QPoint &) {
+        platform::PopupSeam::replace([&](QMenu &menu, const QPoint &) {
             return pick(2) ? menu.actions().value(0) : nullptr;
         });
-        platform::setModalHandler([&](QDialog &dialog) {
-            if (auto *dlg = qobject_cast<frmNew *>(&dialog)) {
-                dlg->cmbChoix->setCurrentIndex(pick(10) == 0 ? -1 : pick(6));
-                dlg->chkAssist->setChecked(pick(2));
-                QTest::mouseClick(pick(4) ? dlg->cmdOK : dlg->cmdUndo, Qt::LeftButton);
-                if (dlg->isVisible()) // refused an empty selection
-                    QTest::mouseClick(dlg->cmdUndo, Qt::LeftButton);
+        platform::ModalSeam::replace([&](QDialog &dialog) {
+            if (auto *list = get<QComboBox>(dialog, "cmbChoix")) {
+                list->setCurrentIndex(pick(10) == 0 ? -1 : pick(6));
+                get<QCheckBox>(dialog, "chkAssist")->setChecked(pick(2));
+                get<QPushButton>(dialog, pick(4) ? "cmdOK" : "cmdUndo")->click();
+                if (dialog.isVisible()) // refused an empty selection
+                    dialog.reject();
                 return;
             }
             QList<QAbstractButton *> buttons = dialog.findChildren<QAbstractButton *>();
@@ -77,10 +73,11 @@ private slots:
                 QTest::keyClick(game.window.get(), Qt::Key_F4);
                 what = QStringLiteral("F4");
             } else {
-                game.window->Language->trigger();
+                triggerAction(*game.window, "Language");
                 what = QStringLiteral("language");
             }
-            for (int i = 0; i < modGrille::NombreCases; ++i) {
+            const qint16 grid = game.window->state().NumGrille;
+            for (int i = 0; i < modGrille::CellCount; ++i) {
                 const QString text = game.cell(i)->text();
                 const bool oneDigit = text.size() == 1 && text[0] >= u'1' && text[0] <= u'9';
                 if (!text.isEmpty() && !oneDigit)
@@ -89,8 +86,8 @@ private slots:
                                          .arg(what)
                                          .arg(i)
                                          .arg(text)));
-                if (modGrille::NumGrille != 0 && !game.cell(i)->isEnabled() &&
-                    text != QString::number(game.solution(i)))
+                if (grid != 0 && !game.cell(i)->isEnabled() &&
+                    text != QString(QLatin1Char(game.right(i))))
                     QFAIL(qPrintable(QStringLiteral("event %1 (%2): locked cell %3 shows \"%4\"")
                                          .arg(n)
                                          .arg(what)
@@ -98,7 +95,7 @@ private slots:
                                          .arg(text)));
             }
         }
-        QVERIFY(modGrille::NumGrille != 0); // the run did play games
+        QVERIFY(game.window->state().NumGrille != 0); // the run did play games
     }
 };
 

@@ -5,35 +5,39 @@
 #include "platform/modal.h"
 #include "platform/popup.h"
 #include "platform/program_folder.h"
-#include "puzzle/game_state.h"
 
 #include <QAction>
-#include <QList>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 
-// Records every message box instead of showing it, and puts the run's state back to a
-// fresh start; one per test function.
+// One per test function: records every message box instead of showing it, gives the
+// program a folder of its own, starts from no language, and puts every seam back after.
 class TestPlatform {
 public:
     TestPlatform() {
         modLangue::NumLangue = 0;
-        modGrille::ReinitialiserPartie();
-        platform::setMessageHandler([this](const platform::MessageRequest &r) { messages << r; });
+        platform::MessageSeam::replace(
+            [this](const platform::MessageRequest &r) { messages << r; });
+        platform::ProgramFolderSeam::replace([this] { return folder.path(); });
     }
     ~TestPlatform() {
-        platform::setMessageHandler({});
-        platform::setModalHandler({});
-        platform::setPopupHandler({});
-        platform::setAppPathForTests({});
+        platform::MessageSeam::replace({});
+        platform::ModalSeam::replace({});
+        platform::PopupSeam::replace({});
+        platform::ProgramFolderSeam::replace({});
     }
-    TestPlatform(const TestPlatform &) = delete;
-    TestPlatform &operator=(const TestPlatform &) = delete;
+    QStringList texts() const {
+        QStringList list;
+        for (const auto &message : messages)
+            list << message.text;
+        return list;
+    }
 
     QList<platform::MessageRequest> messages;
+    QTemporaryDir folder;
 };
 
-// Fires the named menu command as the player would, failing when it is disabled.
+// Fires the named menu command as the player would; false when it is missing or disabled.
 inline bool triggerAction(QWidget &window, const char *name) {
     auto *action = window.findChild<QAction *>(QLatin1String(name));
     if (!action || !action->isEnabled())

@@ -4,7 +4,7 @@
 
 #include <random>
 
-namespace platform {
+namespace modGrille {
 
 // Source of the game's random draws.
 class RandomSource {
@@ -21,11 +21,14 @@ public:
         : m_engine(seed) {}
     int below(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(m_engine); }
 
+    // A seed from the system's entropy source, so that two runs differ.
+    static quint64 entropySeed() {
+        std::random_device entropy;
+        return (quint64(entropy()) << 32) ^ entropy();
+    }
+
 private:
     std::mt19937_64 m_engine;
 };
 
-// The run's one generator, seeded once from the system's entropy source.
-RandomSource &Generateur();
-
-} // namespace platform
+} // namespace modGrille
