@@ -61,6 +61,7 @@ for size in 16 32 48 64 128 256; do
         fail "$datadir/icons/hicolor/${size}x${size}/apps/$app_id.png is not a PNG file"
     fi
 done
+[ -s "$prefix/$datadir/man/man6/vexoro.6.gz" ] || fail "missing $datadir/man/man6/vexoro.6.gz"
 (cd "$prefix" && find . -type f | sort)
 
 if [ -f "$desktop" ]; then

@@ -1,0 +1,75 @@
+#!/bin/bash
+# Usage: check_deb.sh SOURCE_DIR VERSION
+# Builds the Debian package with tools/make_deb.sh; lintian must find nothing, its files and
+# fields must be a game's; then the unpacked program, started on Xvfb as user 65534 (when
+# root) beside a read-only program folder, must keep a language chosen through its menus in
+# $XDG_CONFIG_HOME/vexoro/start.ini and write nothing beside itself.
+set -uo pipefail
+fail() { echo "FAIL: $*" >&2; exit 1; }
+wait_until() { # CONDITION WHAT: polls the shell condition for up to 20 seconds
+    local end=$((SECONDS + 20))
+    until eval "$1"; do ((SECONDS < end)) || fail "timed out waiting for $2"; sleep 0.1; done
+}
+
+if [ "${1:-}" = --play ]; then # ROOT HOME, on the display xvfb-run made
+    root=$2 home=$3 as=()
+    [ "$(id -u)" -ne 0 ] || as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    "${as[@]}" env -u XDG_RUNTIME_DIR HOME="$home" XDG_CONFIG_HOME="$home/config" \
+        QT_QPA_PLATFORM=xcb "$root/usr/games/vexoro" &
+    pid=$!
+    trap 'kill $pid 2>/dev/null' EXIT
+    wait_until 'win=$(xdotool search --onlyvisible --pid $pid --name "ve . xo")' "the game window"
+    xdotool windowfocus --sync "$win" key alt+f
+    wait_until 'xdotool search --onlyvisible --pid $pid --name "^Vexoro$" >/dev/null' "the File menu"
+    xdotool key l # Change &Language; the chooser has the focus on English, Tab Tab is German
+    wait_until '[ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = Vexoro ]' "the chooser"
+    xdotool key Tab Tab Return
+    ini=$home/config/vexoro/start.ini
+    wait_until 'cmp -s "$ini" <(printf "[LastOpen]\r\nLanguage=3\r\n")' "Language=3 in $ini"
+    xdotool windowfocus --sync "$win" key F3
+    wait_until '! grep -qs "^State:[[:space:]]*[^Z]" /proc/$pid/status' "the game to exit"
+    wait $pid || fail "the game exited with status $?"
+    exit 0
+fi
+
+[ "$#" -eq 2 ] || fail "usage: $0 SOURCE_DIR VERSION"
+src=$1 version=$2
+for tool in dpkg-deb dpkg-shlibdeps lintian groff xvfb-run xdotool setpriv; do
+    command -v "$tool" >/dev/null ||
+        fail "$tool not found (Debian packages dpkg-dev lintian groff-base xvfb xdotool util-linux)"
+done
+deb=$("$src/tools/make_deb.sh" | tail -n 1) || fail "tools/make_deb.sh failed"
+echo "== $deb"
+[ "$(basename "$deb")" = "vexoro_${version}_$(dpkg --print-architecture).deb" ] ||
+    fail "package file name $deb"
+
+out=$(lintian --fail-on error,warning "$deb") && [ -z "$out" ] || fail "lintian: $out"
+fields=$(dpkg-deb -f "$deb" Package Version Section Priority Maintainer Homepage)
+[ "$fields" = "Package: vexoro
+Version: $version
+Section: games
+Priority: optional
+Maintainer: Vexoro Maintainers <maintainers@example.org>
+Homepage: https://www.example.org/vexoro/" ] || fail "control fields: $fields"
+deps=$(dpkg-deb -f "$deb" Depends) # from dpkg-shlibdeps, with versions
+[[ $deps == *"libc6 (>= "* && $deps == *"libqt6widgets6 (>= "* ]] || fail "Depends: $deps"
+[ "$(dpkg-deb -f "$deb" Description | head -n 1)" = \
+    "Fill the grid with digits in this number-placement puzzle" ] || fail "no summary"
+files=$(dpkg-deb -c "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
+expected=$(printf './usr/share/%s\n' applications/org.example.Vexoro.desktop \
+    doc/vexoro/changelog.gz doc/vexoro/copyright man/man6/vexoro.6.gz \
+    metainfo/org.example.Vexoro.metainfo.xml icons/hicolor/scalable/apps/org.example.Vexoro.svg \
+    icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/org.example.Vexoro.png
+    echo ./usr/games/vexoro)
+[ "$files" = "$(sort <<<"$expected")" ] || fail "files: $(diff <(echo "$files") <(sort <<<"$expected"))"
+
+tmp=$(mktemp -d) || exit 1
+trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
+dpkg-deb -x "$deb" "$tmp/root" && mkdir "$tmp/home" && chmod 755 "$tmp" || fail "unpacking"
+out=$(zcat "$tmp/root/usr/share/man/man6/vexoro.6.gz" | groff -man -Tutf8 -ww -z 2>&1)
+[ -z "$out" ] || fail "groff: $out"
+chmod a-w "$tmp/root/usr/games"
+[ "$(id -u)" -ne 0 ] || chown 65534:65534 "$tmp/home"
+xvfb-run -a -s "-ac -screen 0 1280x1024x24" bash "$0" --play "$tmp/root" "$tmp/home" || exit 1
+[ "$(ls -A "$tmp/root/usr/games")" = vexoro ] || fail "written beside the program: $(ls -A "$tmp/root/usr/games")"
+echo "deb_package: all checks passed"
