@@ -28,6 +28,7 @@ constexpr qreal titlePoints = 12;
 
 frmLangue::frmLangue(QWidget *parent)
     : DesignDialog(parent, "frmLangue", QSize(9300, 1860)) {
+    setAccessibleName(QStringLiteral("Change Language")); // its command's caption in every language
 
     Label1 = new QLabel(QStringLiteral("VEXORO settigns - Please choice your language :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -15,6 +15,7 @@ using modLangue::Traduction;
 frmNew::frmNew(QWidget *parent, qint16 niveauCourant, bool sansAssistance)
     : DesignDialog(parent, "frmNew", QSize(3840, 1635))
     , m_niveauCourant(niveauCourant) {
+    setAccessibleName(Traduction(modLangue::MenuNew).remove(u'&'));
 
     // Creation order is the tab order.
     cmdOK = new QPushButton(QStringLiteral("OK"), this);

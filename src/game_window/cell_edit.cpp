@@ -1,10 +1,12 @@
 #include "game_window/cell_edit.h"
 
+#include "lang/accessible_words.h"
 #include "puzzle/cell_entry.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 
 using modGrille::Colour;
 
@@ -44,32 +46,59 @@ CellEdit::CellEdit(int index, CellEvents &events, const QValidator *digits, QWid
     setAttribute(Qt::WA_InputMethodEnabled, false);
     // Last line of defence: whatever reaches the text through editing is one digit or none.
     setValidator(digits);
-    setAccessibleName(QStringLiteral("Row %1, column %2").arg(index / 9 + 1).arg(index % 9 + 1));
     connect(this, &QLineEdit::textChanged, this, &CellEdit::updateAccessibleState);
     // The colours take effect when a game first paints the cells; until then the board is
     // hidden, and start-up need not build 81 palettes.
-    updateAccessibleState();
+    refreshAccessibleTexts();
 }
 
 QString CellEdit::stateText() const {
-    switch (m_back) {
-    case Colour::Cyan:
-        return QStringLiteral("given");
-    case Colour::Green:
-        return QStringLiteral("solved");
-    case Colour::Red:
-        return QStringLiteral("wrong");
-    default:
-        break;
-    }
-    if (text().isEmpty())
-        return QStringLiteral("empty");
-    return m_fore == Colour::Red ? QStringLiteral("wrong") : QStringLiteral("entered");
+    using modLangue::Word;
+    Word state = text().isEmpty()        ? Word::Empty
+                 : m_fore == Colour::Red ? Word::Wrong
+                                         : Word::Entered;
+    if (m_back == Colour::Cyan)
+        state = Word::Given;
+    else if (m_back == Colour::Green)
+        state = Word::Solved;
+    else if (m_back == Colour::Red)
+        state = Word::Wrong;
+    return modLangue::AccessibleText(state);
+}
+
+QString CellEdit::placeName() const {
+    return modLangue::AccessibleText(modLangue::Word::CellName)
+        .arg(m_index / 9 + 1)
+        .arg(m_index % 9 + 1);
+}
+
+void CellEdit::refreshAccessibleTexts() {
+    m_announced = false;
+    setAccessibleName(placeName());
+    updateAccessibleState();
+}
+
+void CellEdit::announce(const QString &news) {
+    // A screen reader speaks the new name of the object that has the focus, or reads it with
+    // the cell when the cell is just taking the focus.
+    m_announced = true;
+    setAccessibleName(news + QStringLiteral(". ") + placeName());
+}
+
+void CellEdit::forgetAnnouncement() {
+    if (m_announced)
+        refreshAccessibleTexts();
+}
+
+void CellEdit::holdAccessibleState(bool held) {
+    m_held = held;
+    if (!held)
+        updateAccessibleState();
 }
 
 void CellEdit::updateAccessibleState() {
     const QString description = stateText();
-    if (description != accessibleDescription())
+    if (!m_held && description != accessibleDescription())
         setAccessibleDescription(description);
 }
 
@@ -155,7 +184,18 @@ void CellEdit::keyPressEvent(QKeyEvent *event) {
         insert(QString(QChar(char16_t(keyAscii))));
 }
 
+void CellEdit::focusOutEvent(QFocusEvent *event) {
+    QLineEdit::focusOutEvent(event);
+    // Once the object that takes the focus has been announced, so that the cell's own name
+    // comes back without being spoken; a reader moving through the table finds it there.
+    if (m_announced)
+        QTimer::singleShot(0, this, &CellEdit::forgetAnnouncement);
+}
+
 void CellEdit::focusInEvent(QFocusEvent *event) {
+    // Put back before the focus is announced; a name changed while the cell lost the focus
+    // would have been spoken.
+    forgetAnnouncement();
     QLineEdit::focusInEvent(event);
     m_events.txtCh_GotFocus(m_index);
 }

@@ -46,10 +46,23 @@ public:
 
     // What a screen reader says of the cell's state: given, empty, entered, solved, wrong.
     QString stateText() const;
+    int index() const { return m_index; }
+
+    // The cell's name and state for assistive technology, in the current language.
+    void refreshAccessibleTexts();
+    QString placeName() const; // "Row r, column c"
+    // Tells a screen reader `news` about the cell, which has or is taking the focus, ahead of
+    // its name; the name is put back when the cell next takes the focus.
+    void announce(const QString &news);
+    void forgetAnnouncement();
+    // While held, changes leave the state for assistive technology alone; the release sets it
+    // once.
+    void holdAccessibleState(bool held);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
@@ -64,4 +77,6 @@ private:
     CellEvents &m_events;
     modGrille::Colour m_back = modGrille::Colour::WindowBackground;
     modGrille::Colour m_fore = modGrille::Colour::WindowText;
+    bool m_announced = false; // the name carries news
+    bool m_held = false;
 };

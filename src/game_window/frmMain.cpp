@@ -4,7 +4,10 @@
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmLangue.h"
 #include "dialogs/frmNew.h"
+#include "game_window/announcer.h"
+#include "game_window/board_accessible.h"
 #include "game_window/window_placement.h"
+#include "lang/accessible_words.h"
 #include "lang/catalogue.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
@@ -13,8 +16,11 @@
 #include "platform/popup.h"
 #include "platform/program_folder.h"
 #include "platform/twips.h"
+#include "puzzle/board_tests.h"
 #include "puzzle/prepare.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -23,6 +29,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 // Client area below the menu bar, and how far below the screen's top it starts.
@@ -51,7 +59,11 @@ constexpr std::array<MenuCaption, 8> menuCaptions{{
 
 frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent) {
+    // Before any cell or the board is seen by assistive technology.
+    static const bool boardAccessible = (QAccessible::installFactory(BoardAccessibleFactory), true);
+    Q_UNUSED(boardAccessible);
     setObjectName(QStringLiteral("frmMain"));
+    setAccessibleName(QStringLiteral("Vexoro")); // the title is designed as three syllables
     setFont(platform::defaultFont());
     setWindowTitle(QStringLiteral("  ve | xo | ro"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
@@ -95,6 +107,8 @@ void frmMain::createControls(QWidget *client) {
     Image1->setGeometry(twipsRect(600, 480, 5040, 4320));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(platform::loadPicture(QStringLiteral(":/images/vexoro.jpg"), *this));
+    Image1->setAccessibleName(QStringLiteral("Vexoro"));
+    m_announcer = new Announcer(client);
 
     lblNiveau = new QLabel(client);
     lblNiveau->setObjectName(QStringLiteral("lblNiveau"));
@@ -178,6 +192,8 @@ void frmMain::moveEvent(QMoveEvent *event) {
 }
 
 void frmMain::ChangeLangue() {
+    for (CellEdit *cell : txtCh)
+        cell->refreshAccessibleTexts();
     for (const MenuCaption &caption : menuCaptions)
         m_captioned.value(QLatin1String(caption.menu))
             ->setText(modLangue::Traduction(caption.entry));
@@ -198,7 +214,9 @@ void frmMain::mnuNew_Click() {
 }
 
 void frmMain::startGame(qint16 level, const QString &levelName, bool sansAssistance) {
-    modGrille::PrepareGrille(m_board, level, m_random, m_state.NumGrille);
+    quietlyChangeBoard(
+        [&] { modGrille::PrepareGrille(m_board, level, m_random, m_state.NumGrille); });
+    fraGrille->setAccessibleName(QString());
     mnuFinir->setEnabled(true);
     lblNiveau->setText(modLangue::Traduction(modLangue::LabelLevel) + u' ' + levelName +
                        QString(7, u' ') + modLangue::Traduction(modLangue::HintClickCell));
@@ -207,10 +225,43 @@ void frmMain::startGame(qint16 level, const QString &levelName, bool sansAssista
     lblNiveau->setVisible(true);
     Image1->setVisible(false);
     m_state.SansAssistance = sansAssistance;
+    // The first open cell has the focus, as it does when the first game's window comes back
+    // to the front: F2, Enter, and the player can type.
+    (*std::find_if(txtCh.begin(), txtCh.end(), [](const CellEdit *cell) {
+        return cell->isEnabled();
+    }))->setFocus();
+}
+
+void frmMain::quietlyChangeBoard(const std::function<void()> &change) {
+    // The focus waits on the board as a whole, so that locking the cell that had it sets off
+    // no chain of focus moves from cell to cell.
+    if (fraGrille->isAncestorOf(focusWidget()))
+        fraGrille->setFocus();
+    // Assistive technology is told nothing while the 81 cells change one by one: a flood of
+    // events makes a screen reader fall behind and drop what matters. Each cell's state is
+    // set once, at the end.
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
+    for (CellEdit *cell : txtCh)
+        cell->holdAccessibleState(true);
+    change();
+    for (CellEdit *cell : txtCh)
+        cell->holdAccessibleState(false);
+    QAccessible::installUpdateHandler(previous);
 }
 
 void frmMain::mnuFinir_Click() {
-    carryOut(modGrille::finishGrid(m_board, m_state.NumGrille));
+    // One summary rather than 81 announcements: the board, named with it, takes the focus.
+    const modGrille::FinishCount count = modGrille::countFinish(m_board, m_state.NumGrille);
+    fraGrille->setAccessibleName(modLangue::AccessibleText(modLangue::Word::Board) +
+                                 QStringLiteral(". ") +
+                                 modLangue::AccessibleText(modLangue::Word::GridFinished)
+                                     .arg(count.filled)
+                                     .arg(count.corrected));
+    fraGrille->setFocus();
+    modGrille::Outcome outcome;
+    quietlyChangeBoard([&] { outcome = modGrille::finishGrid(m_board, m_state.NumGrille); });
+    carryOut(outcome);
 }
 
 void frmMain::Language_Click() {
@@ -254,14 +305,42 @@ void frmMain::carryOut(const modGrille::Outcome &outcome) {
 }
 
 void frmMain::txtCh_KeyPress(int index, int &keyAscii) {
+    m_keyCell = index;
+    m_keyTyped = keyAscii;
     const modGrille::Outcome outcome =
         modGrille::handleKey(m_board, index, keyAscii, m_state.NumGrille, m_state.SansAssistance);
+    m_keyCell = -1;
     keyAscii = outcome.key;
+    if (!outcome.bravo) // else the message box says it
+        announceJudgement(index, m_keyTyped);
     carryOut(outcome);
+}
+
+void frmMain::announceJudgement(int index, int typed) {
+    using modLangue::AccessibleText;
+    using modLangue::Word;
+    CellEdit *cell = txtCh[index];
+    if (m_state.SansAssistance) {
+        if (!modGrille::Complet(m_board))
+            return;
+        int wrong = 0;
+        for (CellEdit *each : txtCh)
+            wrong += each->foreColor() == modGrille::Colour::Red;
+        return m_announcer->say(AccessibleText(Word::GridFull).arg(wrong));
+    }
+    // A right digit locked the cell, and the focus moved on: txtCh_GotFocus said it.
+    if (typed >= '1' && typed <= '9' && cell->isEnabled())
+        m_announcer->say(AccessibleText(Word::WrongDigit).arg(QChar(char16_t(typed))));
 }
 
 void frmMain::txtCh_GotFocus(int index) {
     CaseCourante = qint16(index);
+    // The focus leaves a cell during a key only when a right digit has locked it; the cell
+    // that takes the focus tells it, before its own name.
+    if (m_keyCell >= 0 && m_keyCell != index)
+        txtCh[index]->announce(
+            modLangue::AccessibleText(modLangue::Word::Right).arg(QChar(char16_t(m_keyTyped))) +
+            QStringLiteral(", ") + txtCh[m_keyCell]->placeName());
 }
 
 void frmMain::txtCh_MouseDown(int index, Qt::MouseButton button) {
@@ -277,5 +356,7 @@ void frmMain::txtCh_ContextKey(int index) {
     if (m_state.SansAssistance || !txtCh[index]->isEnabled())
         return;
     CaseCourante = qint16(index);
-    platform::popupMenu(*mnuAide, txtCh[index]->mapToGlobal(txtCh[index]->rect().center()));
+    // From the keyboard the item is active at once, so that a screen reader announces it.
+    platform::popupMenu(*mnuAide, txtCh[index]->mapToGlobal(txtCh[index]->rect().center()),
+                        mnuReponse);
 }

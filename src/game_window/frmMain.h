@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -51,6 +52,8 @@ private:
     void startGame(qint16 level, const QString &levelName, bool sansAssistance);
     void applyLanguage(float language);
     void carryOut(const modGrille::Outcome &outcome);
+    void quietlyChangeBoard(const std::function<void()> &change);
+    void announceJudgement(int index, int typed);
 
     void txtCh_KeyPress(int index, int &keyAscii) override;
     void txtCh_GotFocus(int index) override;
@@ -71,6 +74,9 @@ private:
     QAction *mnuReponse = nullptr;
     QAction *mnuInfo = nullptr;
     qint16 CaseCourante = 0;
+    class Announcer *m_announcer = nullptr;
+    int m_keyCell = -1; // the cell whose key is being handled, and the key
+    int m_keyTyped = 0;
 
     modGrille::GameState m_state;
     modGrille::SeededRandom m_random{modGrille::SeededRandom::entropySeed()};

@@ -4,9 +4,9 @@
 
 namespace platform {
 
-QAction *popupMenu(QMenu &menu, const QPoint &pos) {
+QAction *popupMenu(QMenu &menu, const QPoint &pos, QAction *active) {
     if (!PopupSeam::replaced())
-        return menu.exec(pos);
+        return menu.exec(pos, active);
     QAction *chosen = PopupSeam::call(menu, pos);
     if (chosen)
         chosen->trigger();

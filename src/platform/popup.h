@@ -9,9 +9,9 @@ class QMenu;
 
 namespace platform {
 
-// Pops `menu` up at `pos` (global coordinates) and returns the chosen action, or nullptr
-// when the menu was dismissed.
-QAction *popupMenu(QMenu &menu, const QPoint &pos);
+// Pops `menu` up at `pos` (global coordinates), with `active` (if any) highlighted there,
+// and returns the chosen action, or nullptr when the menu was dismissed.
+QAction *popupMenu(QMenu &menu, const QPoint &pos, QAction *active = nullptr);
 
 // A test chooses instead of the player; the chosen action is then triggered.
 using PopupSeam = Seam<struct PopupTag, QAction *(QMenu &, const QPoint &)>;

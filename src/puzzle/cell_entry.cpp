@@ -8,6 +8,12 @@ namespace {
 QString digitText(int digit) {
     return QString(QChar(char16_t(u'0' + digit)));
 }
+
+// An open cell whose digit is not its solution's: Finish corrects it.
+bool isWrongEntry(const Board &board, int i, qint16 grille) {
+    return board.isEnabled(i) && !board.text(i).isEmpty() &&
+           board.text(i).toInt() != ChiffreSolution(grille, qint16(i + 1));
+}
 } // namespace
 
 Outcome handleKey(Board &board, int i, int keyAscii, qint16 grille, bool sansAssistance) {
@@ -51,13 +57,22 @@ Outcome finishGrid(Board &board, qint16 grille) {
             board.setText(i, digitText(s));
             board.setForeColor(i, Colour::WindowText);
             board.setBackColor(i, Colour::Green);
-        } else if (board.isEnabled(i) && text.toInt() != s) {
+        } else if (isWrongEntry(board, i, grille)) {
             board.setBackColor(i, Colour::Red);
             board.setText(i, digitText(s));
         }
         board.setEnabled(i, false);
     }
     return {0, false, false, true};
+}
+
+FinishCount countFinish(const Board &board, qint16 grille) {
+    FinishCount count;
+    for (int i = 0; i < CellCount; ++i) {
+        count.filled += board.text(i).isEmpty();
+        count.corrected += isWrongEntry(board, i, grille);
+    }
+    return count;
 }
 
 Outcome revealAnswer(Board &board, int i, qint16 grille) {

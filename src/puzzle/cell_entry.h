@@ -21,6 +21,14 @@ Outcome handleKey(Board &board, int i, int keyAscii, qint16 grille, bool sansAss
 // Writes every answer into the board, marks wrong entries red and locks every cell.
 Outcome finishGrid(Board &board, qint16 grille);
 
+// What finishGrid would do: how many empty cells it fills in and how many wrong open entries
+// it corrects.
+struct FinishCount {
+    int filled = 0;
+    int corrected = 0;
+};
+FinishCount countFinish(const Board &board, qint16 grille);
+
 // Reveals the answer of cell `i` and locks it.
 Outcome revealAnswer(Board &board, int i, qint16 grille);
 

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Usage: check_deb.sh SOURCE_DIR VERSION
 # Builds the Debian package with tools/make_deb.sh; lintian must find nothing, its files and
-# fields must be a game's; then the unpacked program, started on Xvfb as user 65534 (when
+# fields must be a game's, its desktop entry and metadata valid; then the unpacked program, started on Xvfb as user 65534 (when
 # root) beside a read-only program folder, must keep a language chosen through its menus in
 # $XDG_CONFIG_HOME/vexoro/start.ini and write nothing beside itself.
 set -uo pipefail
@@ -34,9 +34,10 @@ fi
 
 [ "$#" -eq 2 ] || fail "usage: $0 SOURCE_DIR VERSION"
 src=$1 version=$2
-for tool in dpkg-deb dpkg-shlibdeps lintian groff xvfb-run xdotool setpriv; do
-    command -v "$tool" >/dev/null ||
-        fail "$tool not found (Debian packages dpkg-dev lintian groff-base xvfb xdotool util-linux)"
+for tool in dpkg-deb dpkg-shlibdeps lintian groff xvfb-run xdotool setpriv desktop-file-validate \
+    appstreamcli; do
+    command -v "$tool" >/dev/null || fail "$tool not found (Debian packages dpkg-dev lintian \
+groff-base xvfb xdotool util-linux desktop-file-utils appstream)"
 done
 deb=$("$src/tools/make_deb.sh" | tail -n 1) || fail "tools/make_deb.sh failed"
 echo "== $deb"
@@ -66,8 +67,14 @@ expected=$(printf './usr/share/%s\n' applications/org.example.Vexoro.desktop \
 tmp=$(mktemp -d) || exit 1
 trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 dpkg-deb -x "$deb" "$tmp/root" && mkdir "$tmp/home" && chmod 755 "$tmp" || fail "unpacking"
-out=$(zcat "$tmp/root/usr/share/man/man6/vexoro.6.gz" | groff -man -Tutf8 -ww -z 2>&1)
+share=$tmp/root/usr/share
+out=$(zcat "$share/man/man6/vexoro.6.gz" | groff -man -Tutf8 -ww -z 2>&1)
 [ -z "$out" ] || fail "groff: $out"
+out=$(desktop-file-validate "$share/applications/org.example.Vexoro.desktop" 2>&1) && [ -z "$out" ] ||
+    fail "desktop-file-validate: $out"
+grep -qx 'Exec=vexoro' "$share/applications/org.example.Vexoro.desktop" || fail "Exec is not vexoro"
+appstreamcli validate --no-net "$share/metainfo/org.example.Vexoro.metainfo.xml" ||
+    fail "appstreamcli validate"
 chmod a-w "$tmp/root/usr/games"
 [ "$(id -u)" -ne 0 ] || chown 65534:65534 "$tmp/home"
 xvfb-run -a -s "-ac -screen 0 1280x1024x24" bash "$0" --play "$tmp/root" "$tmp/home" || exit 1

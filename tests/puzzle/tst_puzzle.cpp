@@ -59,38 +59,21 @@ private:
 class TestPuzzle : public QObject {
     Q_OBJECT
 private slots:
-    void boardTests_data() {
-        QTest::addColumn<QList<int>>("open");  // open cells, empty unless `wrong` or `right`
-        QTest::addColumn<QList<int>>("wrong"); // open cells holding a wrong digit
-        QTest::addColumn<QList<int>>("right"); // open cells holding their digit
-        QTest::addColumn<bool>("termine");
-        QTest::addColumn<bool>("complet");
-        QTest::newRow("all locked") << QList<int>{} << QList<int>{} << QList<int>{} << true << true;
-        QTest::newRow("first cell empty")
-            << QList<int>{0} << QList<int>{} << QList<int>{} << false << false;
-        QTest::newRow("last cell empty")
-            << QList<int>{80} << QList<int>{} << QList<int>{} << false << false;
-        QTest::newRow("full, two wrong")
-            << QList<int>{3, 40, 77} << QList<int>{3, 77} << QList<int>{40} << false << true;
-    }
     void boardTests() {
-        QFETCH(QList<int>, open);
-        QFETCH(QList<int>, wrong);
-        QFETCH(QList<int>, right);
-        QFETCH(bool, termine);
-        QFETCH(bool, complet);
-        MemoryBoard board = withOpen(open);
-        for (int i : wrong)
-            board.setText(i, wrongOf(i));
-        for (int i : right)
-            board.setText(i, digitOf(i));
-        QCOMPARE(Termine(board), termine);
-        QCOMPARE(Complet(board), complet);
-        if (!complet)
-            return; // only ever asked of a full grid
-        QCOMPARE(CasesJustes(board, G), wrong.isEmpty());
+        MemoryBoard full = withOpen({});
+        QVERIFY(Termine(full) && Complet(full) && CasesJustes(full, G));
+        for (int empty : {0, 80}) { // one open empty cell anywhere
+            MemoryBoard board = withOpen({empty});
+            QVERIFY(!Termine(board) && !Complet(board));
+        }
+        MemoryBoard board = withOpen({3, 40, 77});
+        board.setText(3, wrongOf(3));
+        board.setText(40, digitOf(40));
+        board.setText(77, wrongOf(77));
+        QVERIFY(!Termine(board) && Complet(board));
+        QVERIFY(!CasesJustes(board, G));
         for (int i = 0; i < CellCount; ++i)
-            QCOMPARE(board.foreColor(i), wrong.contains(i) ? Colour::Red : Colour::WindowText);
+            QCOMPARE(board.foreColor(i), i == 3 || i == 77 ? Colour::Red : Colour::WindowText);
     }
 
     // A board left by an earlier game comes out as exactly the level's blanks and givens.
@@ -149,28 +132,20 @@ private slots:
         QTest::addColumn<QString>("text");   // the cell's text after the handler
         QTest::addColumn<QString>("insert"); // what the cell inserts then
         QTest::addColumn<Colour>("fore");
+        const auto row = [](const char *name, bool assisted, const char *key, const char *text,
+                            const char *insert, Colour fore) {
+            QTest::addRow("%s: %s", assisted ? "assisted" : "unassisted", name)
+                << assisted << key << text << insert << fore;
+        };
         for (bool assisted : {true, false}) {
-            const char *mode = assisted ? "assisted" : "unassisted";
             const Colour judged = assisted ? Colour::Red : Colour::WindowText;
-            QTest::addRow("%s: Backspace keeps the colour", mode) << assisted << "B"
-                                                                  << "W"
-                                                                  << "B" << Colour::Red;
-            QTest::addRow("%s: letter empties", mode) << assisted << "a"
-                                                      << ""
-                                                      << "" << judged;
-            QTest::addRow("%s: zero empties", mode) << assisted << "0"
-                                                    << ""
-                                                    << "" << judged;
-            QTest::addRow("%s: Enter empties", mode) << assisted << "\r"
-                                                     << ""
-                                                     << "" << judged;
+            row("Backspace keeps the colour", assisted, "B", "W", "B", Colour::Red);
+            row("letter empties", assisted, "a", "", "", judged);
+            row("zero empties", assisted, "0", "", "", judged);
+            row("Enter empties", assisted, "\r", "", "", judged);
+            row("another wrong digit", assisted, "X", assisted ? "" : "X", assisted ? "X" : "",
+                judged);
         }
-        QTest::newRow("assisted: another wrong digit") << true << "X"
-                                                       << ""
-                                                       << "X" << Colour::Red;
-        QTest::newRow("unassisted: another wrong digit") << false << "X"
-                                                         << "X"
-                                                         << "" << Colour::WindowText;
     }
     void keyReplacesTheDigit() {
         QFETCH(bool, assisted);
@@ -233,6 +208,9 @@ private slots:
         board.setText(2, wrongOf(2));
         board.setText(3, digitOf(3));
         handleKey(board, 4, code(digitOf(4)), G, false); // solved, green
+        board.setText(4, digitOf(4));                    // as the cell inserts the key
+        QCOMPARE(countFinish(board, G).filled, 1);
+        QCOMPARE(countFinish(board, G).corrected, 2);
         QVERIFY(finishGrid(board, G).disableFinish);
         const QList<std::pair<Colour, Colour>> colours{
             {Colour::Green, Colour::WindowText},            // empty

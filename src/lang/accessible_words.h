@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// What the game says to assistive technology, in the current language: the names of the
+// cells, the board and the pictures, the cells' states and the judgements announced. These
+// words are the game's own, kept apart from the catalogue of captions.
+namespace modLangue {
+
+enum class Word {
+    CellName, // "Row %1, column %2"
+    Board,    // the board as a table
+    Given,    // cell states
+    Empty,
+    Entered,
+    Solved,
+    Wrong,
+    Right, // judgements: "%1 right", "%1 wrong"
+    WrongDigit,
+    GridFull,     // "Grid full, %1 wrong"
+    GridFinished, // "Grid finished: %1 filled in, %2 corrected"
+    Emblem,       // the About box's emblem
+};
+
+// The text of `word` in the language NumLangue selects; English when it selects none.
+QString AccessibleText(Word word);
+
+} // namespace modLangue

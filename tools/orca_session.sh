@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Plays the game under the screen reader Orca, on a virtual display with a window manager,
+# and prints what Orca said after each key (the SPEECH OUTPUT lines of its debug log, with
+# their times; Orca writes its log in blocks, so a line may show up a key late).
+# Usage: tools/orca_session.sh [LANGUAGE 1-5] [KEY...]   e.g. tools/orca_session.sh 3
+# Without keys it plays: a new game, every digit into the first open cell (wrong ones, then
+# the right one) and on, and Finish. It then reads the board's first cells through the table
+# interface, opens the About box through its menu item's action and presses the link through
+# its own, as any assistive technology may. Needs a Release build (./run.sh makes one).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install_deps.sh xvfb xdotool openbox orca at-spi2-core dbus python3-pyatspi
+game=$PWD/build-release/src/app/vexoro
+[ -x "$game" ] || { echo "orca_session: build the game first (./run.sh)" >&2; exit 1; }
+language=${1:-1}
+shift || true
+keys=("$@")
+[ ${#keys[@]} -gt 0 ] || keys=(F2 Return 1 2 3 4 5 6 7 8 9 F4)
+
+work=$(mktemp -d)
+# A copy of the game with a start.ini of its own, so that the build's settings stay as they are.
+cp "$game" "$work/vexoro"
+printf '[LastOpen]\r\nLanguage=%s\r\n' "$language" >"$work/start.ini"
+export WORK=$work KEYS="${keys[*]}" ORCA_DEBUG_LOG=$work/orca.log
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb; rm -rf "$work"' EXIT
+export DISPLAY=$display
+sleep 1
+dbus-run-session -- bash -c '
+    said() { grep -a "SPEECH OUTPUT" "$ORCA_DEBUG_LOG" | tail -n +$((seen + 1)) | sed "s/^/    /; s/ - SPEECH OUTPUT: / /; s/{.*}$//"; seen=$(grep -a -c "SPEECH OUTPUT" "$ORCA_DEBUG_LOG"); }
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    sleep 1
+    openbox >/dev/null 2>&1 &
+    orca --replace --debug-file="$ORCA_DEBUG_LOG" >/dev/null 2>&1 &
+    sleep 5 # Orca writes its log in blocks: an idle Orca shows nothing of its start to wait on
+    seen=0
+    said
+    "$WORK/vexoro" >/dev/null 2>&1 &
+    sleep 3; echo "(start)"; said
+    for key in $KEYS; do
+        echo "$key pressed at $(date +%T.%6N)"
+        xdotool key "$key"; sleep 2; said
+    done
+    /usr/bin/python3 - <<PY # the system interpreter, which has pyatspi
+import pyatspi, time
+app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Vexoro")
+def find(obj, test):
+    if test(obj):
+        return obj
+    for child in obj:
+        found = child and find(child, test)
+        if found:
+            return found
+board = find(app, lambda o: o.getRole() == pyatspi.ROLE_TABLE)
+if board:
+    table = board.queryTable()
+    print("table: %s, %d x %d" % (board.name, table.nRows, table.nColumns))
+    for column in range(3):
+        cell = table.getAccessibleAt(0, column)
+        text = cell.queryText()
+        print("    %s: %r, %s" % (cell.name, text.getText(0, -1), cell.description))
+about = find(app, lambda o: o.getRole() == pyatspi.ROLE_MENU_ITEM and "VEXORO" in o.name)
+try:
+    about.queryAction().doAction(0) # answered only once the modal box has closed
+except Exception:
+    pass
+link = find(app, lambda o: o.getRole() == pyatspi.ROLE_LINK)
+action = link.queryAction()
+print("link: %s, action %s" % (link.name, action.getName(0)))
+try:
+    action.doAction(0) # a message box may hold the answer back
+except Exception:
+    pass
+PY
+    sleep 3; echo "(after the link action)"; said
+    pkill -f "$WORK/vexoro" || true
+    pkill orca || true
+'
