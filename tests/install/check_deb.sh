@@ -1,9 +1,11 @@
 #!/bin/bash
 # Usage: check_deb.sh SOURCE_DIR VERSION
 # Builds the Debian package with tools/make_deb.sh; lintian must find nothing, its files and
-# fields must be a game's, its desktop entry and metadata valid; then the unpacked program, started on Xvfb as user 65534 (when
-# root) beside a read-only program folder, must keep a language chosen through its menus in
-# $XDG_CONFIG_HOME/vexoro/start.ini and write nothing beside itself.
+# fields must be a game's, its desktop entry and metadata valid; then the unpacked program,
+# started on Xvfb as user 65534 (when root) in a read-only program folder, must read the
+# start.ini placed beside it, keep a language chosen through its menus in
+# $XDG_CONFIG_HOME/vexoro/start.ini, read that one at the next start, and write nothing beside
+# itself.
 set -uo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 wait_until() { # CONDITION WHAT: polls the shell condition for up to 20 seconds
@@ -11,21 +13,26 @@ wait_until() { # CONDITION WHAT: polls the shell condition for up to 20 seconds
     until eval "$1"; do ((SECONDS < end)) || fail "timed out waiting for $2"; sleep 0.1; done
 }
 
-if [ "${1:-}" = --play ]; then # ROOT HOME, on the display xvfb-run made
-    root=$2 home=$3 as=()
+if [ "${1:-}" = --play ]; then # ROOT HOME MENU-KEY [choose], on the display xvfb-run made
+    root=$2 home=$3 menu=$4 as=()
     [ "$(id -u)" -ne 0 ] || as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     "${as[@]}" env -u XDG_RUNTIME_DIR HOME="$home" XDG_CONFIG_HOME="$home/config" \
         QT_QPA_PLATFORM=xcb "$root/usr/games/vexoro" &
     pid=$!
     trap 'kill $pid 2>/dev/null' EXIT
     wait_until 'win=$(xdotool search --onlyvisible --pid $pid --name "ve . xo")' "the game window"
-    xdotool windowfocus --sync "$win" key alt+f
-    wait_until 'xdotool search --onlyvisible --pid $pid --name "^Vexoro$" >/dev/null' "the File menu"
-    xdotool key l # Change &Language; the chooser has the focus on English, Tab Tab is German
-    wait_until '[ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = Vexoro ]' "the chooser"
-    xdotool key Tab Tab Return
-    ini=$home/config/vexoro/start.ini
-    wait_until 'cmp -s "$ini" <(printf "[LastOpen]\r\nLanguage=3\r\n")' "Language=3 in $ini"
+    # The File menu's access key tells the language the game started in.
+    xdotool windowfocus --sync "$win" key "$menu"
+    wait_until 'xdotool search --onlyvisible --pid $pid --name "^Vexoro$" >/dev/null' "$menu's menu"
+    if [ -n "${5:-}" ]; then
+        xdotool key l # Change &Language; the chooser has the focus on English, Tab Tab is German
+        wait_until '[ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = Vexoro ]' "the chooser"
+        xdotool key Tab Tab Return
+        ini=$home/config/vexoro/start.ini
+        wait_until 'cmp -s "$ini" <(printf "[LastOpen]\r\nLanguage=3\r\n")' "Language=3 in $ini"
+    else
+        xdotool key Escape
+    fi
     xdotool windowfocus --sync "$win" key F3
     wait_until '! grep -qs "^State:[[:space:]]*[^Z]" /proc/$pid/status' "the game to exit"
     wait $pid || fail "the game exited with status $?"
@@ -75,8 +82,14 @@ out=$(desktop-file-validate "$share/applications/org.example.Vexoro.desktop" 2>&
 grep -qx 'Exec=vexoro' "$share/applications/org.example.Vexoro.desktop" || fail "Exec is not vexoro"
 appstreamcli validate --no-net "$share/metainfo/org.example.Vexoro.metainfo.xml" ||
     fail "appstreamcli validate"
+# An administrator's start.ini beside the program (Italian: &Schedario) is read until the
+# player has one of their own (German: &Datei).
+printf '[LastOpen]\r\nLanguage=4\r\n' >"$tmp/root/usr/games/start.ini"
 chmod a-w "$tmp/root/usr/games"
 [ "$(id -u)" -ne 0 ] || chown 65534:65534 "$tmp/home"
-xvfb-run -a -s "-ac -screen 0 1280x1024x24" bash "$0" --play "$tmp/root" "$tmp/home" || exit 1
-[ "$(ls -A "$tmp/root/usr/games")" = vexoro ] || fail "written beside the program: $(ls -A "$tmp/root/usr/games")"
+for run in "alt+s choose" "alt+d"; do
+    xvfb-run -a -s "-ac -screen 0 1280x1024x24" bash "$0" --play "$tmp/root" "$tmp/home" $run || exit 1
+done
+[ "$(ls -A "$tmp/root/usr/games" | tr '\n' ' ')" = "start.ini vexoro " ] ||
+    fail "written beside the program: $(ls -A "$tmp/root/usr/games")"
 echo "deb_package: all checks passed"
