@@ -4,7 +4,7 @@
 # their times; Orca writes its log in blocks, so a line may show up a key late).
 # Usage: tools/orca_session.sh [LANGUAGE 1-5] [KEY...]   e.g. tools/orca_session.sh 3
 # Without keys it plays: a new game, every digit into the first open cell (wrong ones, then
-# the right one) and on, and Finish. It then reads the board's first cells through the table
+# the right one) and on, Finish, and a new game. It then reads the board's first cells through the table
 # interface, opens the About box through its menu item's action and presses the link through
 # its own, as any assistive technology may. Needs a Release build (./run.sh makes one).
 set -euo pipefail
@@ -15,7 +15,7 @@ game=$PWD/build-release/src/app/vexoro
 language=${1:-1}
 shift || true
 keys=("$@")
-[ ${#keys[@]} -gt 0 ] || keys=(F2 Return 1 2 3 4 5 6 7 8 9 F4)
+[ ${#keys[@]} -gt 0 ] || keys=(F2 Return 1 2 3 4 5 6 7 8 9 F4 F2 Return)
 
 work=$(mktemp -d)
 # A copy of the game with a start.ini of its own, so that the build's settings stay as they are.

@@ -64,8 +64,8 @@ QLabel *label(const char *name, QWidget *parent, const QRect &rect) {
 frmInfo::frmInfo(QWidget *parent, platform::WebLink &link)
     : DesignDialog(parent, "frmInfo", QSize(6300, 4830))
     , m_link(link) {
-    static const bool linkAccessible = (QAccessible::installFactory(linkFactory), true);
-    Q_UNUSED(linkAccessible);
+    [[maybe_unused]] static const bool linkAccessible =
+        (QAccessible::installFactory(linkFactory), true);
     // Named, with no title bar, after the command that opens it.
     setAccessibleName(Traduction(modLangue::MenuInfo).remove(u'&'));
 

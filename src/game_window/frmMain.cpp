@@ -60,8 +60,8 @@ constexpr std::array<MenuCaption, 8> menuCaptions{{
 frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent) {
     // Before any cell or the board is seen by assistive technology.
-    static const bool boardAccessible = (QAccessible::installFactory(BoardAccessibleFactory), true);
-    Q_UNUSED(boardAccessible);
+    [[maybe_unused]] static const bool boardAccessible =
+        (QAccessible::installFactory(BoardAccessibleFactory), true);
     setObjectName(QStringLiteral("frmMain"));
     setAccessibleName(QStringLiteral("Vexoro")); // the title is designed as three syllables
     setFont(platform::defaultFont());
