@@ -175,12 +175,11 @@ void frmMain::placeOnScreen() {
     if (!screenOfWindow)
         return;
     // The frame is known only once the window manager has framed the window; until then it
-    // is taken to be the window itself.
+    // is taken to be the window itself. Its title bar goes above the designed top, as it
+    // always has, so that placing it again moves it sideways only.
     m_placedFrame = frameGeometry().size();
-    const int clientTopInFrame =
-        geometry().y() - frameGeometry().y() + menuBar()->sizeHint().height();
-    move(FramePosition(screenOfWindow->geometry(), m_placedFrame.width(), clientTopInFrame,
-                       ClientTop));
+    move(FramePosition(screenOfWindow->geometry(), m_placedFrame.width(),
+                       menuBar()->sizeHint().height(), ClientTop));
 }
 
 void frmMain::moveEvent(QMoveEvent *event) {
