@@ -74,7 +74,8 @@ try:
 except Exception:
     pass
 PY
-    sleep 3; echo "(after the link action)"; said
+    sleep 3
     pkill -f "$WORK/vexoro" || true
-    pkill orca || true
+    pkill -INT orca || true # so that it writes out the rest of its log
+    sleep 2; echo "(after the link action)"; said
 '
