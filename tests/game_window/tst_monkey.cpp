@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QMenu>
 
+#include <functional>
 #include <random>
 
 class TestMonkey : public QObject {
@@ -40,49 +41,33 @@ private slots:
 
         const Qt::Key others[] = {Qt::Key_A,      Qt::Key_0,    Qt::Key_Space, Qt::Key_Return,
                                   Qt::Key_Escape, Qt::Key_Left, Qt::Key_Home,  Qt::Key_End};
-        constexpr int Events = 10000;
-        for (int n = 0; n < Events; ++n) {
+        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
+                                           Qt::MiddleButton};
+        // Each kind of event with its share in a hundred.
+        const std::pair<int, std::function<void(QWidget *)>> events[] = {
+            {40, [&](QWidget *focus) { QTest::keyClick(focus, char('1' + pick(9))); }},
+            {10, [&](QWidget *focus) { QTest::keyClick(focus, others[pick(8)]); }},
+            {6, [](QWidget *focus) { QTest::keyClick(focus, Qt::Key_Backspace); }},
+            {4, [](QWidget *focus) { QTest::keyClick(focus, Qt::Key_Delete); }},
+            {10, [](QWidget *focus) { QTest::keyClick(focus, Qt::Key_Tab); }},
+            {24, [&](QWidget *) { QTest::mouseClick(game.cell(pick(81)), buttons[pick(4)]); }},
+            {3, [&](QWidget *) { QTest::keyClick(game.window.get(), Qt::Key_F2); }},
+            {2, [&](QWidget *) { QTest::keyClick(game.window.get(), Qt::Key_F4); }},
+            {1, [&](QWidget *) { triggerAction(*game.window, "Language"); }}};
+        for (int n = 0; n < 10000; ++n) {
             QWidget *focus =
                 QApplication::focusWidget() ? QApplication::focusWidget() : game.window.get();
-            const int kind = pick(100);
-            QString what;
-            if (kind < 40) {
-                QTest::keyClick(focus, char('1' + pick(9)));
-                what = QStringLiteral("digit");
-            } else if (kind < 50) {
-                QTest::keyClick(focus, others[pick(std::size(others))]);
-                what = QStringLiteral("other key");
-            } else if (kind < 56) {
-                QTest::keyClick(focus, Qt::Key_Backspace);
-                what = QStringLiteral("Backspace");
-            } else if (kind < 60) {
-                QTest::keyClick(focus, Qt::Key_Delete);
-                what = QStringLiteral("Delete");
-            } else if (kind < 70) {
-                QTest::keyClick(focus, Qt::Key_Tab);
-                what = QStringLiteral("Tab");
-            } else if (kind < 94) {
-                const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
-                                                   Qt::MiddleButton};
-                QTest::mouseClick(game.cell(pick(81)), buttons[pick(4)]);
-                what = QStringLiteral("click");
-            } else if (kind < 97) {
-                QTest::keyClick(game.window.get(), Qt::Key_F2);
-                what = QStringLiteral("F2");
-            } else if (kind < 99) {
-                QTest::keyClick(game.window.get(), Qt::Key_F4);
-                what = QStringLiteral("F4");
-            } else {
-                triggerAction(*game.window, "Language");
-                what = QStringLiteral("language");
-            }
+            int what = 0;
+            for (int share = pick(100); share >= events[what].first; ++what)
+                share -= events[what].first;
+            events[what].second(focus);
             const qint16 grid = game.window->state().NumGrille;
             for (int i = 0; i < modGrille::CellCount; ++i) {
                 const QString text = game.cell(i)->text();
                 const bool digit = text.size() == 1 && text[0] >= u'1' && text[0] <= u'9';
                 const bool locked = grid != 0 && !game.cell(i)->isEnabled();
                 QVERIFY2((text.isEmpty() || digit) && (!locked || text == QChar(game.right(i))),
-                         qPrintable(QStringLiteral("event %1 (%2): cell %3%4 holds \"%5\"")
+                         qPrintable(QStringLiteral("event %1 (kind %2): cell %3%4 holds \"%5\"")
                                         .arg(n)
                                         .arg(what)
                                         .arg(i)

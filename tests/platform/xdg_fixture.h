@@ -27,15 +27,14 @@ public:
     }
 
     platform::XdgEnvironment environment() const {
-        platform::XdgEnvironment env;
-        env.home = path(QStringLiteral("home"));
-        env.configHome = path(QStringLiteral("config"));
-        env.configDirs = {path(QStringLiteral("etc"))};
-        env.dataHome = path(QStringLiteral("data"));
-        env.dataDirs = {path(QStringLiteral("share1")), path(QStringLiteral("share2"))};
-        env.currentDesktops = {QStringLiteral("TestDE")};
-        env.path = {path(QStringLiteral("bin"))};
-        return env;
+        const auto at = [this](const char *relative) { return path(QLatin1String(relative)); };
+        return {at("home"),
+                at("config"),
+                {at("etc")},
+                at("data"),
+                {at("share1"), at("share2")},
+                {QStringLiteral("TestDE")},
+                {at("bin")}};
     }
 
     // Writes `bytes` to `relative`, with "@ROOT@" standing for the fixture's folder.
