@@ -54,14 +54,16 @@ CellEdit::CellEdit(int index, CellEvents &events, const QValidator *digits, QWid
 
 QString CellEdit::stateText() const {
     using modLangue::Word;
-    Word state = text().isEmpty()        ? Word::Empty
-                 : m_fore == Colour::Red ? Word::Wrong
-                                         : Word::Entered;
+    Word state = Word::Entered;
     if (m_back == Colour::Cyan)
         state = Word::Given;
     else if (m_back == Colour::Green)
         state = Word::Solved;
     else if (m_back == Colour::Red)
+        state = Word::Wrong; // corrected by Finish
+    else if (text().isEmpty())
+        state = Word::Empty;
+    else if (m_fore == Colour::Red)
         state = Word::Wrong;
     return modLangue::AccessibleText(state);
 }
@@ -124,9 +126,9 @@ void CellEdit::applyColours() {
     // A locked digit is dark grey on the three bright backgrounds, whatever the palette: the
     // palette's grey for disabled text can hardly be read on them. On the window background
     // (a right entry locked by Finish) it is the palette's own text colour.
-    const bool bright = m_back != Colour::WindowBackground && m_back != Colour::WindowText;
     pal.setColor(QPalette::Disabled, QPalette::Text,
-                 bright ? QColor(LockedDigitGrey) : system.color(QPalette::Active, QPalette::Text));
+                 m_back == Colour::WindowBackground ? system.color(QPalette::Active, QPalette::Text)
+                                                    : QColor(LockedDigitGrey));
     setPalette(pal);
     updateAccessibleState();
 }

@@ -39,13 +39,6 @@ public:
     void setBackColor(modGrille::Colour colour);
     void setForeColor(modGrille::Colour colour);
 
-    // The character code a key press delivers to the key handler, or -1 for keys that
-    // produce none (Delete, arrows, Tab, function keys, ...), which keep their
-    // ordinary effect.
-    static int characterCode(const QKeyEvent &event);
-
-    // What a screen reader says of the cell's state: given, empty, entered, solved, wrong.
-    QString stateText() const;
     int index() const { return m_index; }
 
     // The cell's name and state for assistive technology, in the current language.
@@ -70,6 +63,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The character code a key press delivers to the key handler, or -1 for keys that
+    // produce none (Delete, arrows, Tab, function keys, ...), which keep their
+    // ordinary effect.
+    static int characterCode(const QKeyEvent &event);
+    // What a screen reader says of the cell's state: given, empty, entered, solved, wrong.
+    QString stateText() const;
     void applyColours();
     void updateAccessibleState();
 
