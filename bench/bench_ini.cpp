@@ -1,5 +1,5 @@
 // Micro-benchmarks of the settings reader LireIni on a 20,000-line file.
-#include "app/ini_file.h"
+#include "settings/ini_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>

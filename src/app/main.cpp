@@ -1,8 +1,8 @@
-#include "app/language_file.h"
-#include "app/startup_language.h"
 #include "game_window/frmMain.h"
 #include "lang/catalogue.h"
 #include "platform/program_folder.h"
+#include "settings/language_file.h"
+#include "settings/startup_language.h"
 
 #include <QApplication>
 

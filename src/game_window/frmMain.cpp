@@ -1,6 +1,5 @@
 #include "game_window/frmMain.h"
 
-#include "app/language_file.h"
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmLangue.h"
 #include "dialogs/frmNew.h"
@@ -18,6 +17,7 @@
 #include "platform/twips.h"
 #include "puzzle/board_tests.h"
 #include "puzzle/prepare.h"
+#include "settings/language_file.h"
 
 #include <QAccessible>
 #include <QApplication>

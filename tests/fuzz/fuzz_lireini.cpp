@@ -3,8 +3,8 @@
 //
 // Input layout: [section length][section][key length][key][compare length][file contents]
 // (lengths are single bytes; a short input leaves the rest empty).
-#include "app/ini_file.h"
-#include "app/startup_language.h"
+#include "settings/ini_file.h"
+#include "settings/startup_language.h"
 
 #include <QByteArray>
 #include <QString>

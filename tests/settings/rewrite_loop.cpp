@@ -1,6 +1,6 @@
 // Rewrites the settings file at argv[1] again and again, cycling through the languages,
 // until it is killed: the subject of the interrupted-rewrite test.
-#include "app/language_file.h"
+#include "settings/language_file.h"
 
 #include <QString>
 

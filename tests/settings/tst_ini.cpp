@@ -1,7 +1,7 @@
 // The settings-file routines, byte for byte: which line LireIni finds and what it returns,
 // and what EcrireIni appends.
-#include "app/ini_file.h"
 #include "file_bytes.h"
+#include "settings/ini_file.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 // A rewrite of start.ini killed at random moments: the file is always the old two lines
 // or the new two lines, the next write clears what the killed one left, and the game's
 // start-up always reads a language.
-#include "app/language_file.h"
-#include "app/startup_language.h"
+#include "settings/language_file.h"
+#include "settings/startup_language.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,7 +1,7 @@
-#include "app/startup_language.h"
+#include "settings/startup_language.h"
 
-#include "app/ini_file.h"
-#include "app/language_file.h"
+#include "settings/ini_file.h"
+#include "settings/language_file.h"
 
 #include <QFileInfo>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "app/language_file.h"
+#include "settings/language_file.h"
 
-#include "app/ini_file.h"
+#include "settings/ini_file.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,9 +1,9 @@
 // The settings file that remembers the language: the number start-up reads from it, and
 // its rewrite, exact in its bytes and in one step from the old file to the new.
-#include "app/ini_file.h"
-#include "app/language_file.h"
-#include "app/startup_language.h"
 #include "file_bytes.h"
+#include "settings/ini_file.h"
+#include "settings/language_file.h"
+#include "settings/startup_language.h"
 
 #include <QDateTime>
 #include <QDir>
