@@ -446,7 +446,9 @@ private slots:
             }
         });
         platform::showMessage(QStringLiteral("!"), platform::Information, title);
-        QVERIFY2(width > QFontMetrics(QApplication::font()).horizontalAdvance(title),
+        // The title and a title bar's icon and three buttons, each about a line high.
+        const QFontMetrics metrics(QApplication::font());
+        QVERIFY2(width > metrics.horizontalAdvance(title) + 4 * metrics.height(),
                  qPrintable(QString::number(width)));
     }
 
@@ -556,7 +558,10 @@ private slots:
         QCOMPARE(boardName(), QStringLiteral("Grille. Grille finie : 39 remplies, 1 corrigée"));
         s_events.clear();
         m_game->startGame(5, true);
-        QCOMPARE(recorded(QAccessible::Focus).size(), 1); // the first open cell
+        // The first open cell, once, and again as the test hands the window the keyboard back.
+        const QList<QObject *> focus = recorded(QAccessible::Focus);
+        QCOMPARE(QSet<QObject *>(focus.begin(), focus.end()),
+                 QSet<QObject *>{m_game->cell(m_game->openCells().first())});
         QVERIFY2(s_events.size() < 40, qPrintable(QString::number(s_events.size())));
     }
 
