@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -183,8 +184,15 @@ void frmMain::placeOnScreen() {
     // is taken to be the window itself. The client area, below the title bar and the menu
     // bar, goes to the designed top.
     m_placedFrame = frameGeometry().size();
-    move(FramePosition(screenOfWindow->geometry(), frameGeometry(), geometry(),
-                       menuBar()->sizeHint().height(), ClientTop));
+    const QPoint position = FramePosition(screenOfWindow->geometry(), frameGeometry(), geometry(),
+                                          menuBar()->sizeHint().height(), ClientTop);
+    // Once the window exists, its frame is placed as such: a move() to the inner position
+    // first asked for is taken for no move at all, and the window manager keeps the frame
+    // where it put it.
+    if (QWindow *window = windowHandle())
+        window->setFramePosition(position);
+    else
+        move(position);
 }
 
 void frmMain::moveEvent(QMoveEvent *event) {
