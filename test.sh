@@ -11,10 +11,12 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DVEXORO_SANITIZE=ON -DVEXORO_WERROR=ON >/dev/null
 cmake --build build-test -j "$(nproc)"
 
-# The settings reader under libFuzzer, when clang's fuzzer runtime is there (whole runs only).
+# The settings reader and the desktop entries' Exec lines under libFuzzer, when clang's
+# fuzzer runtime is there (whole runs only).
 if [ $# -eq 0 ] && command -v clang++ >/dev/null 2>&1 \
     && dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q 'install ok installed'; then
-    tools/run_fuzzer.sh
+    tools/run_fuzzer.sh lireini
+    tools/run_fuzzer.sh exec
 fi
 
 ctest --test-dir build-test --output-on-failure -j "$(nproc)" "$@"
