@@ -62,12 +62,10 @@ QString CellEdit::stateText() const {
         state = Word::Given;
     else if (m_back == Colour::Green)
         state = Word::Solved;
-    else if (m_back == Colour::Red)
-        state = Word::Wrong; // corrected by Finish
+    else if (m_back == Colour::Red || (m_fore == Colour::Red && !text().isEmpty()))
+        state = Word::Wrong; // a red background: corrected by Finish
     else if (text().isEmpty())
         state = Word::Empty;
-    else if (m_fore == Colour::Red)
-        state = Word::Wrong;
     return modLangue::AccessibleText(state);
 }
 

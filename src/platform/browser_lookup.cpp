@@ -17,7 +17,7 @@ namespace platform {
 namespace {
 
 // Desktop and list files are small; anything far larger is not one of them.
-constexpr qint64 MaxKeyFileSize = 1024 * 1024;
+constexpr qint64 MaxKeyFileSize = qint64{1024} * 1024;
 
 QStringList folderList(const QByteArray &value) {
     return QString::fromLocal8Bit(value).split(u':', Qt::SkipEmptyParts);
@@ -111,7 +111,7 @@ QString fullPath(const QString &program, const QStringList &path) {
     for (const QString &dir : path) {
         if (!QDir::isAbsolutePath(dir))
             continue;
-        const QString candidate = QDir::cleanPath(dir + u'/' + program);
+        QString candidate = QDir::cleanPath(dir + u'/' + program);
         if (isExecutable(candidate))
             return candidate;
     }
@@ -299,7 +299,7 @@ QStringList FindExecutable(const QString &document, const QString &address,
         return {};
     };
     for (auto ids : {&AssociationList::defaults, &AssociationList::added}) {
-        if (const QStringList command = firstUsable(ids); !command.isEmpty())
+        if (QStringList command = firstUsable(ids); !command.isEmpty())
             return command;
     }
     for (const QString &id : applications.ids()) {

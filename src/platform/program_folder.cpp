@@ -41,7 +41,7 @@ QString settingsWritePath(const QString &name) {
 
 QString settingsReadPath(const QString &name) {
     if (!programFolderWritable()) {
-        const QString own = configurationFolder() + u'/' + name;
+        QString own = configurationFolder() + u'/' + name;
         if (QFileInfo::exists(own))
             return own;
     }

@@ -89,7 +89,7 @@ private:
 
     QFile &m_file;
     qsizetype m_keep;
-    std::vector<char> m_buffer = std::vector<char>(64 * 1024);
+    std::vector<char> m_buffer = std::vector<char>(std::size_t{64} * 1024);
     qsizetype m_pos = 0;
     qsizetype m_end = 0;
     qint64 m_offset = 0;

@@ -37,9 +37,8 @@ QString createTempFile(const QString &iniPath) {
     const QFileInfo ini(iniPath);
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         // The writer's process number tells a later write whether the file is abandoned.
-        const QString path =
-            ini.dir().filePath(ini.fileName() + u'.' + QString::number(::getpid()) + u'-' +
-                               randomSuffix() + QStringLiteral(".tmp"));
+        QString path = ini.dir().filePath(ini.fileName() + u'.' + QString::number(::getpid()) +
+                                          u'-' + randomSuffix() + QStringLiteral(".tmp"));
         const int fd = ::open(QFile::encodeName(path).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -122,7 +121,7 @@ bool holdsExactly(const QString &path, const QByteArray &expected) {
 
 // Writes the two lines into a fresh file beside `iniPath`; its path, or empty on failure.
 QString writeTempFile(const QString &iniPath, float numLangue) {
-    const QString temp = createTempFile(iniPath);
+    QString temp = createTempFile(iniPath);
     if (temp.isEmpty())
         return {};
     const QString section = u'[' + QLatin1String(SettingsSection) + u']';
