@@ -1,11 +1,11 @@
 #!/bin/bash
 # Usage: check_deb.sh SOURCE_DIR VERSION
-# Builds the Debian package with tools/make_deb.sh; lintian must find nothing, its files and
-# fields must be a game's, its desktop entry and metadata valid; then the unpacked program,
-# started on Xvfb as user 65534 (when root) in a read-only program folder, must read the
-# start.ini placed beside it, keep a language chosen through its menus in
-# $XDG_CONFIG_HOME/vexoro/start.ini, read that one at the next start, and write nothing beside
-# itself.
+# Builds the Debian package with tools/make_deb.sh, twice and byte for byte the same; lintian
+# must find nothing, its files and fields must be a game's, its desktop entry and metadata
+# valid; then the unpacked program, started on Xvfb as user 65534 (when root) in a read-only
+# program folder, must read the start.ini placed beside it, keep a language chosen through its
+# menus in $XDG_CONFIG_HOME/vexoro/start.ini, read that one at the next start, and write
+# nothing beside itself.
 set -uo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 wait_until() { # CONDITION WHAT: polls the shell condition for up to 20 seconds
@@ -21,9 +21,10 @@ if [ "${1:-}" = --play ]; then # ROOT HOME MENU-KEY [choose], on the display xvf
     pid=$!
     trap 'kill $pid 2>/dev/null' EXIT
     wait_until 'win=$(xdotool search --onlyvisible --pid $pid --name "ve . xo")' "the game window"
-    # The File menu's access key tells the language the game started in.
+    # The File menu's access key tells the language the game started in: in any other, no menu
+    # opens. Its window is the game's only one without a name.
     xdotool windowfocus --sync "$win" key "$menu"
-    wait_until 'xdotool search --onlyvisible --pid $pid --name "^Vexoro$" >/dev/null' "$menu's menu"
+    wait_until 'xdotool search --all --onlyvisible --pid $pid --name "^$" >/dev/null' "a menu"
     if [ -n "${5:-}" ]; then
         xdotool key l # Change &Language; the chooser has the focus on English, Tab Tab is German
         wait_until '[ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = Vexoro ]' "the chooser"
@@ -46,8 +47,16 @@ for tool in dpkg-deb dpkg-shlibdeps lintian groff xvfb-run xdotool setpriv deskt
     command -v "$tool" >/dev/null || fail "$tool not found (Debian packages dpkg-dev lintian \
 groff-base xvfb xdotool util-linux desktop-file-utils appstream)"
 done
+tmp=$(mktemp -d) || exit 1
+trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 deb=$("$src/tools/make_deb.sh" | tail -n 1) || fail "tools/make_deb.sh failed"
 echo "== $deb"
+# The same bytes again from a copy in another folder, its files dated later, by a builder with
+# another umask: no date, folder or permission of the build's own reaches the package.
+mkdir "$tmp/copy" && tar -C "$src" --exclude='./build*' --exclude=./.git -c . |
+    (umask 077 && tar -C "$tmp/copy" -x -m --no-same-permissions) || fail "copying the source"
+again=$(umask 077 && "$tmp/copy/tools/make_deb.sh" | tail -n 1) || fail "the second build failed"
+cmp "$deb" "$again" || { cp "$again" "$deb.again" && fail "two builds differ: $deb.again"; }
 [ "$(basename "$deb")" = "vexoro_${version}_$(dpkg --print-architecture).deb" ] ||
     fail "package file name $deb"
 
@@ -71,8 +80,6 @@ expected=$(printf './usr/share/%s\n' applications/org.example.Vexoro.desktop \
     echo ./usr/games/vexoro)
 [ "$files" = "$(sort <<<"$expected")" ] || fail "files: $(diff <(echo "$files") <(sort <<<"$expected"))"
 
-tmp=$(mktemp -d) || exit 1
-trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 dpkg-deb -x "$deb" "$tmp/root" && mkdir "$tmp/home" && chmod 755 "$tmp" || fail "unpacking"
 share=$tmp/root/usr/share
 out=$(zcat "$share/man/man6/vexoro.6.gz" | groff -man -Tutf8 -ww -z 2>&1)
