@@ -21,10 +21,9 @@ if [ "${1:-}" = --play ]; then # ROOT HOME MENU-KEY [choose], on the display xvf
     pid=$!
     trap 'kill $pid 2>/dev/null' EXIT
     wait_until 'win=$(xdotool search --onlyvisible --pid $pid --name "ve . xo")' "the game window"
-    # The File menu's access key tells the language the game started in: in any other, no menu
-    # opens. Its window is the game's only one without a name.
+    # The File menu's access key opens it (the game's one window without a name) in one language.
     xdotool windowfocus --sync "$win" key "$menu"
-    wait_until 'xdotool search --all --onlyvisible --pid $pid --name "^$" >/dev/null' "a menu"
+    wait_until 'xdotool search --all --onlyvisible --pid $pid --name "^$" >/dev/null' "$menu's menu"
     if [ -n "${5:-}" ]; then
         xdotool key l # Change &Language; the chooser has the focus on English, Tab Tab is German
         wait_until '[ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = Vexoro ]' "the chooser"
@@ -51,8 +50,7 @@ tmp=$(mktemp -d) || exit 1
 trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 deb=$("$src/tools/make_deb.sh" | tail -n 1) || fail "tools/make_deb.sh failed"
 echo "== $deb"
-# The same bytes again from a copy in another folder, its files dated later, by a builder with
-# another umask: no date, folder or permission of the build's own reaches the package.
+# The same bytes again from a copy in another folder, its files dated later, under umask 077.
 mkdir "$tmp/copy" && tar -C "$src" --exclude='./build*' --exclude=./.git -c . |
     (umask 077 && tar -C "$tmp/copy" -x -m --no-same-permissions) || fail "copying the source"
 again=$(umask 077 && "$tmp/copy/tools/make_deb.sh" | tail -n 1) || fail "the second build failed"
