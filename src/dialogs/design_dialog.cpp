@@ -1,5 +1,6 @@
 #include "dialogs/design_dialog.h"
 
+#include "platform/contrast.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 
@@ -13,10 +14,25 @@ DesignDialog::DesignDialog(QWidget *parent, const char *name, QSize clientTwips)
     resize(twips(clientTwips.width()), twips(clientTwips.height()));
 }
 
-void DesignDialog::setColour(QWidget *widget, QPalette::ColorRole role, QRgb rgb) {
+void DesignDialog::setFixedTextColour(QWidget *widget, QRgb rgb) {
     QPalette colours = widget->palette();
-    colours.setColor(role, QColor(rgb));
+    colours.setColor(QPalette::WindowText, QColor(rgb));
+    if (platform::contrastRatio(QColor(rgb), colours.color(QPalette::Window)) < platform::Legible) {
+        colours.setColor(QPalette::Window, Qt::white);
+        widget->setAutoFillBackground(true);
+    }
     widget->setPalette(colours);
+}
+
+void DesignDialog::setFixedBackground(QWidget *widget, QRgb rgb) {
+    QPalette colours = widget->palette();
+    const QColor ground(rgb);
+    colours.setColor(QPalette::Window, ground);
+    if (platform::contrastRatio(colours.color(QPalette::WindowText), ground) < platform::Legible)
+        colours.setColor(QPalette::WindowText,
+                         platform::isDark(ground) ? QColor(Qt::white) : QColor(Qt::black));
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
 }
 
 void DesignDialog::keyPressEvent(QKeyEvent *event) {

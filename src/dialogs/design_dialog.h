@@ -15,8 +15,11 @@ public:
     DesignDialog(QWidget *parent, const char *name, QSize clientTwips);
 
 protected:
-    // Gives `widget` the colour `rgb` in the palette role `role`.
-    static void setColour(QWidget *widget, QPalette::ColorRole role, QRgb rgb);
+    // Colours the design fixes, kept readable on any palette. A text in a fixed colour gets a
+    // white background where the palette's would not let it read; a fixed background gets
+    // black or white text where the palette's text would not read on it.
+    static void setFixedTextColour(QWidget *widget, QRgb rgb);
+    static void setFixedBackground(QWidget *widget, QRgb rgb);
 
     // Escape would reject the dialog: none of them has a cancel button. Return and Enter
     // press the focused push button.

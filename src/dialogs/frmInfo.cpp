@@ -78,8 +78,7 @@ frmInfo::frmInfo(QWidget *parent, platform::WebLink &link)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipsRect(120, 0, 6135, 1455));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame1->setAutoFillBackground(true);
-    setColour(Frame1, QPalette::Window, lightGrey);
+    setFixedBackground(Frame1, lightGrey);
 
     Image1 = label("Image1", Frame1, twipsRect(360, 360, 780, 795));
     Image1->setPixmap(platform::loadPicture(QStringLiteral(":/images/emblem.png"), *this));
@@ -90,8 +89,7 @@ frmInfo::frmInfo(QWidget *parent, platform::WebLink &link)
 
     lblLien = label("lblLien", Frame1, twipsRect(1920, 1080, 2775, 255));
     lblLien->setText(QLatin1String(WebPageAddress));
-    lblLien->setAutoFillBackground(true);
-    setColour(lblLien, QPalette::Window, lightGrey);
+    setFixedBackground(lblLien, lightGrey);
     QFont underlined = platform::defaultFont();
     underlined.setUnderline(true);
     lblLien->setFont(underlined);
@@ -103,7 +101,7 @@ frmInfo::frmInfo(QWidget *parent, platform::WebLink &link)
     Label3 = label("Label3", this, twipsRect(2400, 3480, 1935, 855));
     Label3->setFont(platform::fontOfSize(shortcutsPoints));
     Label3->setWordWrap(true);
-    setColour(Label3, QPalette::WindowText, plum);
+    setFixedTextColour(Label3, plum);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     Form_Load();

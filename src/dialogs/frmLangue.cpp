@@ -36,7 +36,7 @@ frmLangue::frmLangue(QWidget *parent)
     QFont title = platform::fontOfSize(titlePoints);
     title.setBold(true);
     Label1->setFont(title);
-    setColour(Label1, QPalette::WindowText, blue);
+    setFixedTextColour(Label1, blue);
 
     // Creation order is the tab order.
     for (int i = 0; i < int(cmdLangue.size()); ++i) {

@@ -25,6 +25,8 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return cell()->spokenName();
         return t == QAccessible::Value ? cell()->text() : QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override {

@@ -1,6 +1,7 @@
 #include "game_window/cell_edit.h"
 
 #include "lang/accessible_words.h"
+#include "platform/contrast.h"
 #include "puzzle/cell_entry.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 using modGrille::Colour;
 
 namespace {
+constexpr int newsLasts = 500; // ms after the first reading
+
 QColor rgb(Colour colour, const QPalette &system) {
     switch (colour) {
     case Colour::Cyan:
@@ -75,21 +78,32 @@ QString CellEdit::placeName() const {
 }
 
 void CellEdit::refreshAccessibleTexts() {
-    m_announced = false;
+    forgetAnnouncement();
     setAccessibleName(placeName());
     updateAccessibleState();
 }
 
 void CellEdit::announce(const QString &news) {
-    // A screen reader speaks the new name of the object that has the focus, or reads it with
-    // the cell when the cell is just taking the focus.
-    m_announced = true;
-    setAccessibleName(news + QStringLiteral(". ") + placeName());
+    // Read with the cell's name as the cell takes the focus.
+    m_news = news;
+    ++m_announcements;
+}
+
+QString CellEdit::spokenName() {
+    if (m_news.isEmpty())
+        return accessibleName();
+    // The news is for the reading that follows the focus: a screen reader may ask for the
+    // name more than once as it speaks it, but "where am I" a moment later hears the cell's
+    // own name. Dropping it changes nothing that would be announced.
+    QTimer::singleShot(newsLasts, this, [this, reading = m_announcements] {
+        if (reading == m_announcements)
+            forgetAnnouncement();
+    });
+    return m_news + QStringLiteral(". ") + accessibleName();
 }
 
 void CellEdit::forgetAnnouncement() {
-    if (m_announced)
-        refreshAccessibleTexts();
+    m_news.clear();
 }
 
 void CellEdit::holdAccessibleState(bool held) {
@@ -119,16 +133,23 @@ void CellEdit::applyColours() {
     QPalette pal = system;
     // The background shows in every state: it tells givens, solved and corrected cells
     // apart on a locked board.
-    pal.setColor(QPalette::All, QPalette::Base, rgb(m_back, system));
-    const QColor text = rgb(m_fore, system);
+    const QColor ground = rgb(m_back, system);
+    pal.setColor(QPalette::All, QPalette::Base, ground);
+    QColor text = rgb(m_fore, system);
+    // A wrong digit's red is lightened on a dark base until it reads well.
+    if (m_fore == Colour::Red && platform::isDark(ground))
+        text = platform::readableOn(text, ground, platform::Legible);
     pal.setColor(QPalette::Active, QPalette::Text, text);
     pal.setColor(QPalette::Inactive, QPalette::Text, text);
-    // A locked digit is dark grey on the three bright backgrounds, whatever the palette: the
+    // A locked digit is dark on the three bright backgrounds, whatever the palette: the
     // palette's grey for disabled text can hardly be read on them. On the window background
     // (a right entry locked by Finish) it is the palette's own text colour.
-    pal.setColor(QPalette::Disabled, QPalette::Text,
-                 m_back == Colour::WindowBackground ? system.color(QPalette::Active, QPalette::Text)
-                                                    : QColor(LockedDigitGrey));
+    QColor locked = system.color(QPalette::Active, QPalette::Text);
+    if (m_back == Colour::Red)
+        locked = Qt::black;
+    else if (m_back != Colour::WindowBackground)
+        locked = QColor(LockedDigitGrey);
+    pal.setColor(QPalette::Disabled, QPalette::Text, locked);
     setPalette(pal);
     updateAccessibleState();
 }
@@ -188,15 +209,11 @@ void CellEdit::keyPressEvent(QKeyEvent *event) {
 
 void CellEdit::focusOutEvent(QFocusEvent *event) {
     QLineEdit::focusOutEvent(event);
-    // Once the object that takes the focus has been announced, so that the cell's own name
-    // comes back without being spoken; a reader moving through the table finds it there.
-    if (m_announced)
-        QTimer::singleShot(0, this, &CellEdit::forgetAnnouncement);
+    // A reader moving through the table finds the cell under its own name.
+    forgetAnnouncement();
 }
 
 void CellEdit::focusInEvent(QFocusEvent *event) {
-    // Put back before the focus is announced; a name changed while the cell lost the focus
-    // would have been spoken.
     forgetAnnouncement();
     QLineEdit::focusInEvent(event);
     m_events.txtCh_GotFocus(m_index);

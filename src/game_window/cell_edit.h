@@ -19,8 +19,8 @@ protected:
     ~CellEvents() = default;
 };
 
-// The digit of a locked cell on cyan, green or red: at least 4.5:1 against cyan and green
-// and 3:1 against red.
+// The digit of a locked cell on cyan or green, at least 4.5:1 against both; on red it is
+// black.
 inline constexpr QRgb LockedDigitGrey = 0xFF282828;
 
 // One cell of the board: a single-line text box whose every editing path ends in
@@ -44,9 +44,10 @@ public:
     // The cell's name and state for assistive technology, in the current language.
     void refreshAccessibleTexts();
     QString placeName() const; // "Row r, column c"
-    // Tells a screen reader `news` about the cell, which has or is taking the focus, ahead of
-    // its name; the name is put back when the cell next takes the focus.
+    // Tells a screen reader `news` about the cell, which is taking the focus, ahead of its
+    // name: the name it reads next, and for a moment after, is the news and the name.
     void announce(const QString &news);
+    QString spokenName();
     void forgetAnnouncement();
     // While held, changes leave the state for assistive technology alone; the release sets it
     // once.
@@ -76,6 +77,7 @@ private:
     CellEvents &m_events;
     modGrille::Colour m_back = modGrille::Colour::WindowBackground;
     modGrille::Colour m_fore = modGrille::Colour::WindowText;
-    bool m_announced = false; // the name carries news
+    QString m_news;          // said with the name, once
+    int m_announcements = 0; // counts the announcements, so that a late reset spares a newer one
     bool m_held = false;
 };

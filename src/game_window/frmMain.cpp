@@ -26,9 +26,11 @@
 #include <QCursor>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -150,7 +152,12 @@ void frmMain::createActions() {
     mnuQuit = action("mnuQuit", QStringLiteral("&Quitter"), mnuFichier);
     mnuQuit->setShortcut(Qt::Key_F3);
 
-    mnuAide = addMenu("mnuAide", QStringLiteral("&Aide"));
+    // The cells' popup, never in the menu bar: a hidden menu-bar entry would still answer its
+    // access key and take the keyboard from the board.
+    mnuAide = new QMenu(QStringLiteral("&Aide"), this);
+    mnuAide->setObjectName(QStringLiteral("mnuAide"));
+    mnuAide->menuAction()->setObjectName(QStringLiteral("mnuAide"));
+    m_captioned.insert(QStringLiteral("mnuAide"), mnuAide->menuAction());
     mnuReponse = action("mnuReponse", QStringLiteral("Réponse"), mnuAide);
 
     mnuApropos = addMenu("mnuApropos", QStringLiteral("A &Propos"));
@@ -165,7 +172,6 @@ void frmMain::createActions() {
 }
 
 void frmMain::Form_Load() {
-    mnuAide->menuAction()->setVisible(false);
     placeOnScreen();
     ChangeLangue();
 }
@@ -175,11 +181,18 @@ void frmMain::placeOnScreen() {
     if (!screenOfWindow)
         return;
     // The frame is known only once the window manager has framed the window; until then it
-    // is taken to be the window itself. Its title bar goes above the designed top, as it
-    // always has, so that placing it again moves it sideways only.
+    // is taken to be the window itself. The client area, below the title bar and the menu
+    // bar, goes to the designed top.
     m_placedFrame = frameGeometry().size();
-    move(FramePosition(screenOfWindow->geometry(), m_placedFrame.width(),
-                       menuBar()->sizeHint().height(), ClientTop));
+    const QPoint position = FramePosition(screenOfWindow->geometry(), frameGeometry(), geometry(),
+                                          menuBar()->sizeHint().height(), ClientTop);
+    // Once the window exists, its frame is placed as such: a move() to the inner position
+    // first asked for is taken for no move at all, and the window manager keeps the frame
+    // where it put it.
+    if (QWindow *window = windowHandle())
+        window->setFramePosition(position);
+    else
+        move(position);
 }
 
 void frmMain::moveEvent(QMoveEvent *event) {
@@ -193,6 +206,7 @@ void frmMain::moveEvent(QMoveEvent *event) {
 void frmMain::ChangeLangue() {
     for (CellEdit *cell : txtCh)
         cell->refreshAccessibleTexts();
+    nameBoard();
     for (const MenuCaption &caption : menuCaptions)
         m_captioned.value(QLatin1String(caption.menu))
             ->setText(modLangue::Traduction(caption.entry));
@@ -215,7 +229,8 @@ void frmMain::mnuNew_Click() {
 void frmMain::startGame(qint16 level, const QString &levelName, bool sansAssistance) {
     quietlyChangeBoard(
         [&] { modGrille::PrepareGrille(m_board, level, m_random, m_state.NumGrille); });
-    fraGrille->setAccessibleName(QString());
+    m_finished.reset();
+    nameBoard();
     mnuFinir->setEnabled(true);
     lblNiveau->setText(modLangue::Traduction(modLangue::LabelLevel) + u' ' + levelName +
                        QString(7, u' ') + modLangue::Traduction(modLangue::HintClickCell));
@@ -251,16 +266,25 @@ void frmMain::quietlyChangeBoard(const std::function<void()> &change) {
 
 void frmMain::mnuFinir_Click() {
     // One summary rather than 81 announcements: the board, named with it, takes the focus.
-    const modGrille::FinishCount count = modGrille::countFinish(m_board, m_state.NumGrille);
-    fraGrille->setAccessibleName(modLangue::AccessibleText(modLangue::Word::Board) +
-                                 QStringLiteral(". ") +
-                                 modLangue::AccessibleText(modLangue::Word::GridFinished)
-                                     .arg(count.filled)
-                                     .arg(count.corrected));
+    m_finished = modGrille::countFinish(m_board, m_state.NumGrille);
+    nameBoard();
     fraGrille->setFocus();
     modGrille::Outcome outcome;
     quietlyChangeBoard([&] { outcome = modGrille::finishGrid(m_board, m_state.NumGrille); });
     carryOut(outcome);
+}
+
+void frmMain::nameBoard() {
+    using modLangue::CountedText;
+    using modLangue::Word;
+    // Unnamed, the board is called by its word in the current language.
+    if (!m_finished)
+        return fraGrille->setAccessibleName(QString());
+    fraGrille->setAccessibleName(
+        modLangue::AccessibleText(Word::Board) + QStringLiteral(". ") +
+        modLangue::AccessibleText(Word::GridFinished)
+            .arg(CountedText(Word::FilledCount, m_finished->filled),
+                 CountedText(Word::CorrectedCount, m_finished->corrected)));
 }
 
 void frmMain::Language_Click() {
@@ -284,7 +308,12 @@ void frmMain::mnuQuit_Click() {
 }
 
 void frmMain::mnuReponse_Click() {
-    carryOut(modGrille::revealAnswer(m_board, CaseCourante, m_state.NumGrille));
+    const int index = CaseCourante;
+    const modGrille::Outcome outcome = modGrille::revealAnswer(m_board, index, m_state.NumGrille);
+    m_announcer->say(
+        modLangue::AccessibleText(modLangue::Word::Revealed).arg(txtCh[index]->text()) +
+        QStringLiteral(", ") + txtCh[index]->placeName());
+    carryOut(outcome);
 }
 
 void frmMain::mnuInfo_Click() {
@@ -325,7 +354,8 @@ void frmMain::announceJudgement(int index, int typed) {
         int wrong = 0;
         for (CellEdit *each : txtCh)
             wrong += each->foreColor() == modGrille::Colour::Red;
-        return m_announcer->say(AccessibleText(Word::GridFull).arg(wrong));
+        return m_announcer->say(
+            AccessibleText(Word::GridFull).arg(modLangue::CountedText(Word::WrongCount, wrong)));
     }
     // A right digit locked the cell, and the focus moved on: txtCh_GotFocus said it.
     if (typed >= '1' && typed <= '9' && cell->isEnabled())

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -50,6 +51,7 @@ private:
     void mnuInfo_Click();
 
     void startGame(qint16 level, const QString &levelName, bool sansAssistance);
+    void nameBoard();
     void applyLanguage(float language);
     void carryOut(const modGrille::Outcome &outcome);
     void quietlyChangeBoard(const std::function<void()> &change);
@@ -82,6 +84,7 @@ private:
     modGrille::SeededRandom m_random{modGrille::SeededRandom::entropySeed()};
     platform::WebLink m_webLink;
     CellBoard m_board{txtCh};
-    QHash<QString, QAction *> m_captioned; // menus and items ChangeLangue captions
-    QSize m_placedFrame;                   // the frame's size when the window was placed
+    QHash<QString, QAction *> m_captioned;            // menus and items ChangeLangue captions
+    QSize m_placedFrame;                              // the frame's size when the window was placed
+    std::optional<modGrille::FinishCount> m_finished; // what Finish did to the game in play
 };

@@ -3,7 +3,10 @@
 #include <QPoint>
 #include <QRect>
 
-// Where the game window's frame goes on `screen` (in virtual-desktop coordinates): centred
-// across it, whatever its left edge, `clientTop - clientTopInFrame` pixels below the
-// screen's top, where `clientTopInFrame` is how far below that edge the client area starts.
-QPoint FramePosition(const QRect &screen, int frameWidth, int clientTopInFrame, int clientTop);
+// Where the game window's frame goes on `screen` (in virtual-desktop coordinates), given
+// where the frame and the window inside it are now: centred across the screen, whatever its
+// left edge, with the client area below the title bar and the menu bar (`menuBar` high)
+// `clientTop` pixels below the screen's top; the frame never above the screen's top. Before
+// the window manager has framed the window, the frame is the window itself.
+QPoint FramePosition(const QRect &screen, const QRect &frame, const QRect &window, int menuBar,
+                     int clientTop);

@@ -9,8 +9,9 @@ namespace modLangue {
 namespace {
 
 // One row per word, one column per language: English, French, German, Italian, Spanish.
+// A counted word holds its singular and its plural form, split by '|'.
 using Row = std::array<const char16_t *, 5>;
-constexpr std::array<Row, 12> words{{
+constexpr std::array<Row, 16> words{{
     {u"Row %1, column %2", u"Ligne %1, colonne %2", u"Zeile %1, Spalte %2", u"Riga %1, colonna %2",
      u"Fila %1, columna %2"},
     {u"Board", u"Grille", u"Spielfeld", u"Griglia", u"Tablero"},
@@ -21,23 +22,39 @@ constexpr std::array<Row, 12> words{{
     {u"wrong", u"fausse", u"falsch", u"sbagliata", u"errónea"},
     {u"%1 right", u"%1 juste", u"%1 richtig", u"%1 giusto", u"%1 correcto"},
     {u"%1 wrong", u"%1 faux", u"%1 falsch", u"%1 sbagliato", u"%1 incorrecto"},
-    {u"Grid full, %1 wrong", u"Grille pleine, %1 fausses", u"Gitter voll, %1 falsch",
-     u"Griglia piena, %1 sbagliate", u"Cuadrícula llena, %1 erróneas"},
-    {u"Grid finished: %1 filled in, %2 corrected", u"Grille finie : %1 remplies, %2 corrigées",
-     u"Gitter beendet: %1 ausgefüllt, %2 korrigiert", u"Griglia finita: %1 riempite, %2 corrette",
-     u"Cuadrícula acabada: %1 rellenadas, %2 corregidas"},
+    {u"%1 revealed", u"%1 révélé", u"%1 aufgedeckt", u"%1 rivelato", u"%1 revelado"},
+    {u"Grid full, %1", u"Grille pleine, %1", u"Gitter voll, %1", u"Griglia piena, %1",
+     u"Cuadrícula llena, %1"},
+    {u"Grid finished: %1, %2", u"Grille finie : %1, %2", u"Gitter beendet: %1, %2",
+     u"Griglia finita: %1, %2", u"Cuadrícula acabada: %1, %2"},
+    {u"%1 wrong|%1 wrong", u"%1 fausse|%1 fausses", u"%1 falsch|%1 falsch",
+     u"%1 sbagliata|%1 sbagliate", u"%1 errónea|%1 erróneas"},
+    {u"%1 filled in|%1 filled in", u"%1 remplie|%1 remplies", u"%1 ausgefüllt|%1 ausgefüllt",
+     u"%1 riempita|%1 riempite", u"%1 rellenada|%1 rellenadas"},
+    {u"%1 corrected|%1 corrected", u"%1 corrigée|%1 corrigées", u"%1 korrigiert|%1 korrigiert",
+     u"%1 corretta|%1 corrette", u"%1 corregida|%1 corregidas"},
     {u"Emblem", u"Emblème", u"Emblem", u"Emblema", u"Emblema"},
 }};
+
+int column() {
+    for (int language = 1; language <= 5; ++language) {
+        if (NumLangue == float(language))
+            return language - 1;
+    }
+    return 0;
+}
 
 } // namespace
 
 QString AccessibleText(Word word) {
-    int column = 0;
-    for (int language = 1; language <= 5; ++language) {
-        if (NumLangue == float(language))
-            column = language - 1;
-    }
-    return QString::fromUtf16(words[std::size_t(word)][std::size_t(column)]);
+    return QString::fromUtf16(words[std::size_t(word)][std::size_t(column())]);
+}
+
+QString CountedText(Word word, int count) {
+    // French counts nothing and one alike; the other languages only one.
+    constexpr int french = 1;
+    const bool singular = count == 1 || (count == 0 && column() == french);
+    return AccessibleText(word).section(u'|', singular ? 0 : 1, singular ? 0 : 1).arg(count);
 }
 
 } // namespace modLangue

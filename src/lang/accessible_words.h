@@ -15,14 +15,22 @@ enum class Word {
     Entered,
     Solved,
     Wrong,
-    Right, // judgements: "%1 right", "%1 wrong"
+    Right, // judgements: "%1 right", "%1 wrong", "%1 revealed"
     WrongDigit,
-    GridFull,     // "Grid full, %1 wrong"
-    GridFinished, // "Grid finished: %1 filled in, %2 corrected"
-    Emblem,       // the About box's emblem
+    Revealed,
+    GridFull,     // "Grid full, %1", with WrongCount
+    GridFinished, // "Grid finished: %1, %2", with FilledCount and CorrectedCount
+    WrongCount,   // counted: "%1 wrong"
+    FilledCount,
+    CorrectedCount,
+    Emblem, // the About box's emblem
 };
 
 // The text of `word` in the language NumLangue selects; English when it selects none.
 QString AccessibleText(Word word);
+
+// A counted word with its number, in the form that agrees with it ("1 corrigée",
+// "2 corrigées").
+QString CountedText(Word word, int count);
 
 } // namespace modLangue

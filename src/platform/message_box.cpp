@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace platform {
@@ -19,6 +20,14 @@ void showMessage(const QString &text, int style, const QString &title) {
     else if ((style & Exclamation) == Exclamation)
         box.setIcon(QMessageBox::Warning);
     box.setStandardButtons(QMessageBox::Ok);
+    // The title bar holds the window's icon and buttons beside the title; a box only as wide
+    // as "Bravo !" shows its title as "…". The title bar's font is taken to be the box's.
+    const QFontMetrics metrics(box.font());
+    const int titleBarButtons = 4 * (metrics.height() + 8);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(metrics.horizontalAdvance(request.title) + titleBarButtons, 0,
+                                      QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     if (style & Foreground) {
         // Brought to the front once; the player may still put other windows over it.
         box.show();

@@ -9,7 +9,7 @@ class QMenu;
 
 namespace platform {
 
-// Pops `menu` up at `pos` (global coordinates), with `active` (if any) highlighted there,
+// Pops `menu` up at `pos` (global coordinates), with `active` (if any) selected there,
 // and returns the chosen action, or nullptr when the menu was dismissed.
 QAction *popupMenu(QMenu &menu, const QPoint &pos, QAction *active = nullptr);
 

@@ -18,7 +18,7 @@ bool isWrongEntry(const Board &board, int i, qint16 grille) {
 
 Outcome handleKey(Board &board, int i, int keyAscii, qint16 grille, bool sansAssistance) {
     if (keyAscii == Backspace)
-        return {Backspace};
+        return {.key = Backspace};
     // Any other key replaces what the cell held.
     if (board.text(i).size() == 1)
         board.setText(i, QString());
@@ -31,7 +31,7 @@ Outcome handleKey(Board &board, int i, int keyAscii, qint16 grille, bool sansAss
         board.setText(i, keyAscii ? QString(QChar(char16_t(keyAscii))) : QString());
         if (!Complet(board) || !CasesJustes(board, grille))
             return {};
-        return {0, false, true, true};
+        return {.bravo = true, .disableFinish = true};
     }
 
     if (keyAscii - '0' == s) {
@@ -42,11 +42,11 @@ Outcome handleKey(Board &board, int i, int keyAscii, qint16 grille, bool sansAss
         board.setForeColor(i, Colour::Red);
     }
     if (!Termine(board))
-        return {keyAscii};
+        return {.key = keyAscii};
     // The last open cell is solved: its digit shows before the message. Only a repaint runs
     // before it, no queued input, which would act on a finished game.
     board.setText(i, digitText(s));
-    return {0, true, true, true};
+    return {.repaint = true, .bravo = true, .disableFinish = true};
 }
 
 Outcome finishGrid(Board &board, qint16 grille) {
@@ -63,7 +63,7 @@ Outcome finishGrid(Board &board, qint16 grille) {
         }
         board.setEnabled(i, false);
     }
-    return {0, false, false, true};
+    return {.disableFinish = true};
 }
 
 FinishCount countFinish(const Board &board, qint16 grille) {
@@ -82,7 +82,7 @@ Outcome revealAnswer(Board &board, int i, qint16 grille) {
     board.setBackColor(i, Colour::Green);
     board.setEnabled(i, false);
     // Finish stays available after the last answer.
-    return {0, false, Termine(board), false};
+    return {.bravo = Termine(board)};
 }
 
 } // namespace modGrille

@@ -96,8 +96,8 @@ public:
     }
 
     // The board as one letter a cell, by its background beside the digit: c(yan), g(reen),
-    // r(ed), w(hite); upper case when a digit shows in a locked cell's dark grey (an open
-    // cell's digit is black), '!' for a red digit on white.
+    // r(ed), w(hite); upper case when a digit shows in a locked cell's colour (dark grey, black
+    // on red; an open cell's digit is black), '!' for a red digit on white.
     QString board() const {
         const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
         const QPoint origin = client();
@@ -115,8 +115,8 @@ public:
                     darkest = std::min(darkest, std::max({qRed(p), qGreen(p), qBlue(p)}));
                 }
             const QChar letter = "cgrw?"[std::find(colours, colours + 4, back) - colours];
-            const bool grey = darkest >= 32 && darkest < 128;
-            letters += letter == 'w' ? QChar(red ? '!' : 'w') : grey ? letter.toUpper() : letter;
+            const bool locked = darkest < 128 && (letter == 'r' || darkest >= 32);
+            letters += letter == 'w' ? QChar(red ? '!' : 'w') : locked ? letter.toUpper() : letter;
         }
         return letters;
     }

@@ -31,6 +31,11 @@ public:
         platform::ModalSeam::replace([&](QDialog &dialog) { play(dialog); });
         QVERIFY(triggerAction(*window, command));
         platform::ModalSeam::replace({});
+        // The dialog that came and went leaves the window inactive, without the keyboard focus,
+        // once its events are through; the player's window has it back.
+        QCoreApplication::processEvents();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     // Starts a game at `level`, with or without assistance, through the dialog.
     void startGame(int level, bool assistance) {
