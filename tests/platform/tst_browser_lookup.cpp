@@ -152,6 +152,8 @@ private slots:
             {"/opt/my browser/run", "--new", url});
         row("escapes, then quoting", "\"/opt/q\\\\\"uote\" a\\sb %U",
             {"/opt/q\"uote", "a", "b", url});
+        row("escaped backslash inside quotes", "\"/opt/back\\\\\\\\slash\" %u",
+            {"/opt/back\\slash", url});
         row("address inside a word", "browser --url=%f", {"browser", "--url=" + url});
         row("percent sign", "browser --zoom=100%% %u", {"browser", "--zoom=100%", url});
         row("icon and name", "browser %i --class %c %u",

@@ -89,6 +89,10 @@ private slots:
         QTRY_COMPARE(bytesOf(record()), started(address) + started(address));
         QCOMPARE(lookups, 1);
         QVERIFY(m_platform->messages.isEmpty());
+        // The browser kept is gone: it cannot start, and the player is told.
+        QVERIFY(QFile::remove(m_xdg->path(QStringLiteral("bin/fake-browser"))));
+        m_link->open(address);
+        QCOMPARE(m_platform->texts(), QStringList{QStringLiteral("Web Page not Opened")});
     }
 
     // A failed lookup used to show "Browser Not Found" twice in a row; nothing is kept, so

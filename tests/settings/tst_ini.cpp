@@ -44,6 +44,7 @@ private slots:
         row("NUL byte kept", QByteArray("[LastOpen]\r\nLanguage=a\0b", 24),
             QString::fromLatin1("a\0b", 3));
         row("header in lower case", "[lastopen]\r\nLanguage=3\r\n", "");
+        row("header with a tail", "[LastOpen]x\r\nLanguage=1\r\n[LastOpen]\r\nLanguage=2", "2");
         row("spaces around =", "[LastOpen]\r\nLanguage = 4\r\n", " 4");
         row("key as prefix", "[LastOpen]\r\nLanguageX=5\r\nLanguage=2\r\n", "5");
         row("line without =", "[LastOpen]\r\nLanguage\r\n", "Language");
