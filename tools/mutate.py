@@ -112,7 +112,8 @@ def ctest(build, names, jobs, log):
         return []
     with open(log) as text:
         text.seek(start)
-        failed = re.findall(r"Test\s+#\d+: (\S+) \.+\s*\*+", text.read())
+        # CTest's closing list names every failure, crashes and timeouts included.
+        failed = re.findall(r"^\s*\d+ - (\S+) \(", text.read(), re.M)
     return failed or [f"ctest exit {code}"]
 
 

@@ -351,9 +351,9 @@ void frmMain::announceJudgement(int index, int typed) {
     if (m_state.SansAssistance) {
         if (!modGrille::Complet(m_board))
             return;
-        int wrong = 0;
-        for (CellEdit *each : txtCh)
-            wrong += each->foreColor() == modGrille::Colour::Red;
+        // Counted from the digits, not the red ones: a new game leaves a given's colour as
+        // the last game left it.
+        const int wrong = modGrille::countFinish(m_board, m_state.NumGrille).corrected;
         return m_announcer->say(
             AccessibleText(Word::GridFull).arg(modLangue::CountedText(Word::WrongCount, wrong)));
     }

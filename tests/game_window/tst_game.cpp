@@ -523,6 +523,9 @@ private slots:
             QVERIFY(s_events.contains({QAccessible::ObjectShow, announcer}));
             QCOMPARE(announcer->accessibleName(), QStringLiteral("%1 wrong").arg(m_game->wrong(i)));
         }
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_game->cell(open[1]))
+                     ->text(QAccessible::Description),
+                 QStringLiteral("wrong"));
         m_game->type(open[0], m_game->right(open[0]));
         QCOMPARE(QApplication::focusWidget(), m_game->cell(open[1]));
         const auto name = [this](int i) {
@@ -534,6 +537,15 @@ private slots:
                      .arg(m_game->cell(open[0])->placeName(), m_game->cell(open[1])->placeName()));
         QTRY_COMPARE(name(open[1]), m_game->cell(open[1])->placeName());
         QCOMPARE(name(open[0]), m_game->cell(open[0])->placeName());
+
+        // Without assistance nothing is judged, nor said, before the grid is full.
+        m_game->startGame(0, false);
+        const QList<int> blank = m_game->openCells();
+        for (int i : blank.mid(1))
+            m_game->type(i, m_game->right(i));
+        QVERIFY(!announcer->accessibleName().startsWith(QLatin1String("Grid")));
+        m_game->type(blank[0], m_game->wrong(blank[0]));
+        QCOMPARE(announcer->accessibleName(), QStringLiteral("Grid full, 1 wrong"));
     }
 
     // Finish used to send 346 events and 38 focus moves, a new game 620 events: the screen
