@@ -568,6 +568,10 @@ private slots:
         modLangue::NumLangue = 2;
         m_game->window->ChangeLangue();
         QCOMPARE(boardName(), QStringLiteral("Grille. Grille finie : 39 remplies, 1 corrigée"));
+        modLangue::NumLangue = 5;
+        m_game->window->ChangeLangue();
+        QCOMPARE(boardName(),
+                 QStringLiteral("Tablero. Cuadrícula acabada: 39 rellenadas, 1 corregida"));
         s_events.clear();
         m_game->startGame(5, true);
         // The first open cell, once, and again as the test hands the window the keyboard back.
