@@ -9,7 +9,7 @@ time, in a scratch copy of the repository, rebuilds, runs the fast suite and put
 The fast suite is every CTest test but the end-to-end and package tests; an entry's "tests"
 adds those that alone can show its fault. Test programs that come out of the build identical
 to the unfaulted build's are not run: they cannot behave differently. Not part of CI: a whole
-run takes about half an hour on two processors.
+run takes about a quarter of an hour on two processors (852 s for 69 faults).
 """
 import argparse
 import hashlib
