@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install_deps.sh cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core \
-    xvfb xauth xdotool x11-utils x11-xserver-utils python3 desktop-file-utils appstream util-linux \
+    xvfb xauth xdotool x11-utils openbox x11-xserver-utils python3 desktop-file-utils appstream util-linux \
     clang libclang-rt-14-dev clang-tidy dpkg-dev file lintian groff-base qt6-base-private-dev
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \

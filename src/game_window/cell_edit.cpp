@@ -6,8 +6,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QTimer>
+
+#include <utility>
 
 using modGrille::Colour;
 
@@ -152,6 +155,21 @@ void CellEdit::applyColours() {
     updateAccessibleState();
 }
 
+void CellEdit::paintEvent(QPaintEvent *event) {
+    QLineEdit::paintEvent(event);
+    // On a dark palette some styles draw a cell's outline darker than the dark cell, and
+    // neighbouring empty cells merge into one block: the outline is drawn again, light
+    // enough to be seen. A light palette keeps the style's own outline.
+    const QPalette system = QApplication::palette(this);
+    const QColor base = system.color(QPalette::Active, QPalette::Base);
+    if (!platform::isDark(base))
+        return;
+    QPainter painter(this);
+    painter.setPen(platform::readableOn(system.color(QPalette::Active, QPalette::Mid), base,
+                                        platform::Outline));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 void CellEdit::changeEvent(QEvent *event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange)
@@ -214,16 +232,28 @@ void CellEdit::focusOutEvent(QFocusEvent *event) {
 void CellEdit::focusInEvent(QFocusEvent *event) {
     forgetAnnouncement();
     QLineEdit::focusInEvent(event);
-    m_events.txtCh_GotFocus(m_index);
+    // The toolkit gives the focus before it delivers the press that gave it: the window hears
+    // of that focus after the press, so that a press on a cell that is not current only makes
+    // it current, as it would in a text box, and the digit typed next lands in it.
+    m_focusFromPress = event->reason() == Qt::MouseFocusReason;
+    if (!m_focusFromPress)
+        m_events.txtCh_GotFocus(m_index);
 }
 
 void CellEdit::mousePressEvent(QMouseEvent *event) {
     m_events.txtCh_MouseDown(m_index, event->button());
+    if (std::exchange(m_focusFromPress, false))
+        m_events.txtCh_GotFocus(m_index);
     // The middle button would paste the X selection.
     if (event->button() != Qt::MiddleButton && isEnabled())
         QLineEdit::mousePressEvent(event);
     else
         event->accept();
+}
+
+void CellEdit::mouseDoubleClickEvent(QMouseEvent *event) {
+    // The second press of a double click is a press on the current cell, not a word to select.
+    mousePressEvent(event);
 }
 
 void CellEdit::mouseReleaseEvent(QMouseEvent *event) {

@@ -59,9 +59,11 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     // The character code a key press delivers to the key handler, or -1 for keys that
@@ -80,4 +82,5 @@ private:
     QString m_news;          // said with the name, once
     int m_announcements = 0; // counts the announcements, so that a late reset spares a newer one
     bool m_held = false;
+    bool m_focusFromPress = false; // the focus came with a press not yet delivered
 };

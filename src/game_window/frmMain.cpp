@@ -80,6 +80,7 @@ frmMain::frmMain(QWidget *parent)
     createActions();
 
     setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+    platform::setMessageOwner(this);
     Form_Load();
 }
 
@@ -182,17 +183,20 @@ void frmMain::placeOnScreen() {
         return;
     // The frame is known only once the window manager has framed the window; until then it
     // is taken to be the window itself. The client area, below the title bar and the menu
-    // bar, goes to the designed top.
+    // bar, goes to the designed top, within the part of the screen no panel covers.
     m_placedFrame = frameGeometry().size();
-    const QPoint position = FramePosition(screenOfWindow->geometry(), frameGeometry(), geometry(),
-                                          menuBar()->sizeHint().height(), ClientTop);
-    // Once the window exists, its frame is placed as such: a move() to the inner position
-    // first asked for is taken for no move at all, and the window manager keeps the frame
-    // where it put it.
-    if (QWindow *window = windowHandle())
+    const QPoint position =
+        FramePosition(screenOfWindow->geometry(), screenOfWindow->availableGeometry(),
+                      frameGeometry(), geometry(), menuBar()->sizeHint().height(), ClientTop);
+    if (QWindow *window = windowHandle(); window && window->isVisible()) {
+        // Framed: the frame is placed as such. A move() to the inner position first asked
+        // for is taken for no move at all, and the window manager keeps the frame where it is.
         window->setFramePosition(position);
-    else
-        move(position);
+    } else {
+        // Not yet shown: the window itself is placed, and the window manager frames it around
+        // that place, so that it appears where it stays. move() would place a guessed frame.
+        setGeometry(QRect(position, size()));
+    }
 }
 
 void frmMain::moveEvent(QMoveEvent *event) {

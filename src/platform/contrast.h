@@ -18,5 +18,7 @@ QColor readableOn(const QColor &colour, const QColor &ground, double least);
 
 // The least contrast for text to read well.
 inline constexpr double Legible = 4.5;
+// The least contrast for an outline that tells one control from the next.
+inline constexpr double Outline = 3.0;
 
 } // namespace platform

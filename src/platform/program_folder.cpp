@@ -34,9 +34,7 @@ QString programFolder() {
 QString settingsWritePath(const QString &name) {
     if (programFolderWritable())
         return programFolder() + u'/' + name;
-    const QString folder = configurationFolder();
-    QDir().mkpath(folder);
-    return folder + u'/' + name;
+    return configurationFolder() + u'/' + name;
 }
 
 QString settingsReadPath(const QString &name) {

@@ -11,8 +11,8 @@ QString programFolder();
 
 // Where the game writes `name` (start.ini and its temporary files): in the program's
 // folder, or, when the player may not write there (an installation under /usr), in the
-// player's configuration folder $XDG_CONFIG_HOME/vexoro (default ~/.config/vexoro), which
-// this creates when needed.
+// player's configuration folder $XDG_CONFIG_HOME/vexoro (default ~/.config/vexoro). Creates
+// nothing: the writer makes the folder.
 QString settingsWritePath(const QString &name);
 
 // Where the game reads `name` from: as settingsWritePath, except that beside a read-only

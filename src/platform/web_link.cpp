@@ -5,7 +5,9 @@
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -77,6 +79,18 @@ void deleteDocument(const QByteArray &path, const CreatedFile &created) {
         ::unlink(path.constData());
 }
 
+// The folders missing above `file`, made now, deepest first: the settings folder exists only
+// once a language is chosen, so one made for the lookup goes with the document.
+QStringList makeFoldersFor(const QString &file) {
+    QStringList made;
+    for (QString folder = QFileInfo(file).absolutePath(); !QFileInfo::exists(folder);
+         folder = QFileInfo(folder).absolutePath())
+        made << folder;
+    if (!made.isEmpty())
+        QDir().mkpath(made.first());
+    return made;
+}
+
 QStringList lookUpCommand(const QString &document, const QString &address) {
     if (LookupSeam::replaced())
         return LookupSeam::call(document, address);
@@ -89,11 +103,14 @@ void WebLink::open(const QString &address) {
     if (CheminNavigateur.isEmpty()) {
         const QString document = settingsWritePath(QLatin1String(TempDocumentName));
         const QByteArray name = QFile::encodeName(document);
+        const QStringList madeFolders = makeFoldersFor(document);
         if (const std::optional<CreatedFile> created = createDocument(name)) {
             CheminNavigateur = lookUpCommand(document, address);
             // Gone before any message: a leftover would block every later lookup.
             deleteDocument(name, *created);
         }
+        for (const QString &folder : madeFolders)
+            QDir().rmdir(folder);
         if (CheminNavigateur.isEmpty()) {
             showMessage(QStringLiteral("Could not find associated Browser"), Exclamation,
                         QStringLiteral("Browser Not Found"));

@@ -137,6 +137,8 @@ QString writeTempFile(const QString &iniPath, float numLangue) {
 } // namespace
 
 bool writeLanguageFile(const QString &iniPath, float numLangue) {
+    // The player's own settings folder is made by the first choice of a language.
+    QDir().mkpath(QFileInfo(iniPath).absolutePath());
     removeAbandoned(iniPath);
     // A failed attempt starts over on a fresh file: only a complete one is put in place.
     QString temp = writeTempFile(iniPath, numLangue);

@@ -107,6 +107,28 @@ private slots:
         QCOMPARE(m_platform->messages.size(), 1);
     }
 
+    // Beside a program the player may not write to, the document goes to the player's
+    // settings folder; a click used to leave that folder behind, made for nothing.
+    void readOnlyProgramLeavesNoFolder() {
+        QVERIFY(registerBrowser());
+        const QString config = m_xdg->path(QStringLiteral("player"));
+        const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        platform::ProgramFolderSeam::replace(
+            [this] { return m_xdg->path(QStringLiteral("no such folder")); });
+        QString seen;
+        platform::LookupSeam::replace([&](const QString &document, const QString &page) {
+            seen = QFileInfo::exists(document) ? document : QString();
+            return platform::FindExecutable(document, page, m_xdg->environment());
+        });
+        m_link->open(address);
+        qputenv("XDG_CONFIG_HOME", before);
+        QCOMPARE(seen, config + QStringLiteral("/vexoro/temphtm.HTM"));
+        QTRY_COMPARE(bytesOf(record()), started(address));
+        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(!QFileInfo::exists(config));
+    }
+
     // The document used to be opened for output by its fixed name: a link planted there was
     // written through and the deletion removed whatever was there. A plain file of the
     // player's is a document that a run which died left behind, and used to block every click.
