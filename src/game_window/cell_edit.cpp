@@ -252,7 +252,8 @@ void CellEdit::mousePressEvent(QMouseEvent *event) {
 }
 
 void CellEdit::mouseDoubleClickEvent(QMouseEvent *event) {
-    // The second press of a double click is a press on the current cell, not a word to select.
+    // The toolkit delivers a double click's second press as a double click: it is a press on
+    // the current cell, not a word to select.
     mousePressEvent(event);
 }
 

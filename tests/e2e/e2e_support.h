@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -71,20 +72,34 @@ public:
     }
     // Keys for the game window, with nothing open over it, then the menu or dialog they open.
     QString open(const QString &keys) { return alone() && key(keys) ? popup() : QString(); }
-    // Clicks cell i, the game window made the active one first.
-    bool click(int i) const {
-        const QPoint at = cell(i, client()).center();
-        return xdotool({"windowfocus", "--sync", m_window, "mousemove", "--sync",
-                        QString::number(at.x()), QString::number(at.y()), "click", "1"})
+    // Clicks cell i (`times` in a row: 2 is a double click), the game window made the active
+    // one first.
+    bool click(int i, int times = 1) const {
+        return xdotool({"windowfocus", "--sync", m_window}) &&
+               clickAt(cell(i, client()).center(), times);
+    }
+    // Clicks the screen at `at`, whatever window is there.
+    static bool clickAt(QPoint at, int times = 1) {
+        return xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+                        "click", "--repeat", QString::number(times), "--delay", "80", "1"})
             .has_value();
     }
 
-    QRect geometry() const {
-        // WINDOW=, X=, Y=, WIDTH=, HEIGHT=, SCREEN=
-        const auto v = xdotool({"getwindowgeometry", "--shell", m_window}).value_or(QStringList());
-        const auto at = [&](int n) { return v.value(n).section('=', 1).toInt(); };
-        return QRect(at(1), at(2), at(3), at(4));
+    // Where `window` (the game's own by default) is on the screen, its frame left out. Asked of
+    // xwininfo: xdotool counts a window manager's frame twice.
+    QRect geometry(const QString &window = {}) const {
+        QProcess info;
+        info.start(QStringLiteral("xwininfo"), {"-id", window.isEmpty() ? m_window : window});
+        info.waitForFinished(Patience);
+        const QString out = QString::fromLocal8Bit(info.readAllStandardOutput());
+        const auto at = [&](const char *name) {
+            static const QString number = QStringLiteral(R"(:\s*(-?\d+))");
+            return QRegularExpression(QLatin1String(name) + number).match(out).captured(1).toInt();
+        };
+        return QRect(at("Absolute upper-left X"), at("Absolute upper-left Y"), at("Width"),
+                     at("Height"));
     }
+    QString window() const { return m_window; }
     // The client area below the menu bar: the window's bottom 409 x 365 logical pixels.
     QPoint client() const { return geometry().bottomLeft() - QPoint(0, 365 * m_scale - 1); }
     // Cell i on the screen: the board's frame sits at (120, 120) twips in the client area,
@@ -131,4 +146,92 @@ private:
     QProcess m_process;
     QString m_window;
     int m_scale = 1;
+};
+
+// openbox on the test's display, and a record of what it does to the windows it frames: each
+// frame's position when it is mapped and at every change after.
+class WindowManager {
+public:
+    bool start() {
+        m_record.start(QStringLiteral("stdbuf"),
+                       {"-oL", "xev", "-root", "-event", "substructure", "-event", "property"});
+        // The record is on once it hears a change of the root's properties.
+        const auto heard = [&] {
+            QProcess::execute(QStringLiteral("xprop"),
+                              {"-root", "-f", "VEXORO_TEST", "8s", "-set", "VEXORO_TEST", "on"});
+            return m_record.waitForReadyRead(200);
+        };
+        if (!m_record.waitForStarted(Game::Patience) || !QTest::qWaitFor(heard, Game::Patience))
+            return false;
+        m_manager.start(QStringLiteral("openbox"), {"--sm-disable"});
+        return QTest::qWaitFor(
+            [] { return property("_NET_SUPPORTING_WM_CHECK").contains("window id"); },
+            Game::Patience);
+    }
+
+    // A property of the root window, or of `window`, as xprop prints it.
+    static QString property(const QString &name, const QString &window = {}) {
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"),
+                    (window.isEmpty() ? QStringList{"-root"} : QStringList{"-id", window}) +
+                        QStringList{name});
+        xprop.waitForFinished(Game::Patience);
+        return QString::fromLocal8Bit(xprop.readAllStandardOutput());
+    }
+    // The frame's left, right, top and bottom widths around `window`.
+    static QList<int> frameExtents(const QString &window) {
+        QList<int> widths;
+        for (const QString &n : property("_NET_FRAME_EXTENTS", window).section('=', 1).split(','))
+            widths << n.trimmed().toInt();
+        return widths.size() == 4 ? widths : QList<int>{0, 0, 0, 0};
+    }
+    // The top-level window (a child of the root) that holds `window`.
+    static quint64 frameOf(const QString &window) {
+        quint64 id = window.toULongLong();
+        for (int depth = 0; depth < 8; ++depth) {
+            QProcess info;
+            info.start(QStringLiteral("xwininfo"), {"-tree", "-id", QString::number(id)});
+            info.waitForFinished(Game::Patience);
+            const QString out = QString::fromLocal8Bit(info.readAllStandardOutput());
+            const auto idOf = [&](const char *line) {
+                const QRegularExpressionMatch m =
+                    QRegularExpression(QLatin1String(line) + QStringLiteral(": (0x[0-9a-f]+)"))
+                        .match(out);
+                return m.hasMatch() ? m.captured(1).toULongLong(nullptr, 0) : 0;
+            };
+            const quint64 parent = idOf("Parent window id");
+            if (!parent || parent == idOf("Root window id"))
+                return id;
+            id = parent;
+        }
+        return 0;
+    }
+    // Every position `frame` had from the moment it was mapped on; the record ends here.
+    QList<QPoint> positionsSinceMapped(quint64 frame) {
+        m_record.terminate();
+        m_record.waitForFinished(Game::Patience);
+        const QString text = QString::fromLocal8Bit(m_record.readAllStandardOutput());
+        static const QRegularExpression event(
+            QStringLiteral(
+                R"((\w+) event,.*?event 0x[0-9a-f]+, window (0x[0-9a-f]+)(?:, \((-?\d+),(-?\d+)\))?)"),
+            QRegularExpression::DotMatchesEverythingOption);
+        QList<QPoint> positions;
+        QPoint now;
+        bool mapped = false;
+        for (const QString &block : text.split(QStringLiteral("\n\n"))) {
+            const QRegularExpressionMatch m = event.match(block);
+            if (!m.hasMatch() || m.captured(2).toULongLong(nullptr, 0) != frame)
+                continue;
+            if (!m.captured(3).isEmpty())
+                now = QPoint(m.captured(3).toInt(), m.captured(4).toInt());
+            mapped = mapped || m.captured(1) == QLatin1String("MapNotify");
+            if (mapped && (positions.isEmpty() || positions.last() != now))
+                positions << now;
+        }
+        return positions;
+    }
+
+private:
+    QProcess m_record;
+    QProcess m_manager;
 };

@@ -3,6 +3,7 @@
 #include "e2e_support.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QStandardPaths>
 
 namespace {
@@ -62,10 +63,8 @@ private slots:
         for (int i = 0; i < 81 && a < 0; ++i)
             if (start[i] == 'w')
                 (b >= 0 && b / 9 == i / 9 ? a : b) = i;
-        // A click gives a cell the focus and, with assistance on, opens its answer menu.
-        const auto select = [&](int i) {
-            return game.click(i) && !game.popup().isEmpty() && Game::type("Escape") && game.alone();
-        };
+        // A click gives a cell the focus; the digits typed next land in it.
+        const auto select = [&](int i) { return game.click(i) && game.alone(); };
         QVERIFY(select(a));
         int right = 1;
         for (QString now;; ++right) {
@@ -103,6 +102,79 @@ private slots:
         QVERIFY(next.start(scale));
         QVERIFY(speaks(next, to));
         QCOMPARE(next.quit(), 0);
+    }
+
+    // A mouse player's game under a window manager: the window appears where it stays, a
+    // click selects a cell and the digit typed next lands in it, a double click offers the
+    // answer, and "Bravo !" shows its whole title, over the game.
+    void mousePlayerUnderAWindowManager() {
+        constexpr int wait = Game::Patience;
+        QFile::remove(Game::iniPath()); // English
+        WindowManager manager;
+        QVERIFY2(manager.start(), "openbox did not start");
+        Game game;
+        QVERIFY2(game.start(1), "no game window");
+        QCOMPARE(game.client().y(), 57); // the designed 855 twips below the screen's top
+        const quint64 frame = WindowManager::frameOf(game.window());
+
+        // F2, then OK by the mouse.
+        const QString dialog = game.open("F2");
+        QVERIFY(!dialog.isEmpty());
+        QVERIFY(Game::clickAt(game.geometry(dialog).topLeft() + QPoint(188, 84)));
+        QString board;
+        QTRY_VERIFY_WITH_TIMEOUT((board = game.board()).count('w') == 40, wait);
+        QList<int> open;
+        for (int i = 0; i < 81; ++i)
+            if (board[i] == 'w')
+                open << i;
+
+        // The first open cell has the focus; a click on another one selects it.
+        const int typed = open.takeAt(1);
+        QVERIFY(game.click(typed) && game.alone());
+        for (int digit = 1;; ++digit) {
+            QVERIFY(digit <= 9 && game.key(QString::number(digit)));
+            QTRY_VERIFY_WITH_TIMEOUT((board = game.board())[typed] == 'G' || board[typed] == '!',
+                                     wait);
+            if (board[typed] == 'G')
+                break;
+            QVERIFY(game.key("BackSpace"));
+            QTRY_COMPARE_WITH_TIMEOUT(game.board()[typed], QChar('w'), wait);
+        }
+
+        // Every other cell by "Réponse", chosen with the mouse. The first open cell is not the
+        // current one: a double click selects it and offers the answer. Each cell revealed
+        // hands the focus, and with it the current cell, to the next open one: one click.
+        QString box;
+        for (int i : open) {
+            QVERIFY(game.click(i, i == open.first() ? 2 : 1));
+            const QString menu = game.popup();
+            QVERIFY2(!menu.isEmpty(), "no answer menu");
+            QVERIFY(Game::clickAt(game.geometry(menu).center()));
+            if (i == open.last())
+                QVERIFY(!(box = game.popup()).isEmpty());
+            else
+                QVERIFY(game.alone());
+        }
+
+        // The box's title bar holds an icon, three buttons each about as wide as the bar is
+        // high, and "Vexoro" in the window manager's bold 8-point title font.
+        const QRect bravo = game.geometry(box);
+        const int titleBar = WindowManager::frameExtents(box).value(2);
+        QFont titleFont(QStringLiteral("Sans"), 8, QFont::Bold);
+        const int title = QFontMetrics(titleFont).horizontalAdvance(QStringLiteral("Vexoro"));
+        QVERIFY2(
+            titleBar > 0 && bravo.width() >= title + 5 * titleBar + 20,
+            qPrintable(QStringLiteral("%1 wide, title bar %2").arg(bravo.width()).arg(titleBar)));
+        const QPoint offCentre = bravo.center() - game.geometry().center();
+        QVERIFY2(offCentre.manhattanLength() < 40, "the box is not over the game");
+        QVERIFY(game.key("Return", box) && game.alone());
+        QTRY_COMPARE_WITH_TIMEOUT(game.board().count('G'), 40, wait);
+
+        const QList<QPoint> positions = manager.positionsSinceMapped(frame);
+        QVERIFY2(positions.size() == 1,
+                 qPrintable(QStringLiteral("the window moved after it appeared: %1 positions")
+                                .arg(positions.size())));
+        QCOMPARE(game.quit(), 0);
     }
 };
 
