@@ -8,7 +8,9 @@
 # interface, opens the About box through its menu item's action and presses the link through
 # its own, as any assistive technology may. Needs a Release build (./run.sh makes one).
 # Orca runs once per user on the whole machine: the tool starts an Orca of its own, stops
-# only that one, and refuses to run while another Orca of the user is running.
+# only that one, and refuses to run while another Orca of the user is running. Its Orca has a
+# home and XDG folders of its own, so the user's Orca settings neither change what it says nor
+# are touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -44,7 +46,7 @@ if [ "${1:-}" = --in-session ]; then
     sleep 1
     openbox >/dev/null 2>&1 &
     started+=("$!")
-    orca --debug-file="$ORCA_DEBUG_LOG" >"$WORK/orca.out" 2>&1 &
+    orca --user-prefs="$XDG_DATA_HOME/orca" --debug-file="$ORCA_DEBUG_LOG" >"$WORK/orca.out" 2>&1 &
     orca=$!
     started+=("$orca")
     sleep 5 # Orca writes its log in blocks: an idle Orca shows nothing of its start to wait on
@@ -107,8 +109,8 @@ fi
 
 others=$(pgrep -u "$(id -u)" -x orca | paste -sd ' ' || true)
 if [ -n "$others" ]; then
-    echo "orca_session: another Orca of this user is running (pid $others); it would" \
-        "hear the game too and its speech would mix with the session's. Stop it first." >&2
+    echo "orca_session: another Orca of this user is running (pid $others), and Orca starts" \
+        "only one copy per user: the session's would not start. Stop that one first." >&2
     exit 1
 fi
 tools/install_deps.sh xvfb xdotool openbox orca at-spi2-core dbus python3-pyatspi
@@ -124,6 +126,11 @@ work=$(mktemp -d)
 cp "$game" "$work/vexoro"
 printf '[LastOpen]\r\nLanguage=%s\r\n' "$language" >"$work/start.ini"
 export WORK=$work KEYS="${keys[*]}" ORCA_DEBUG_LOG=$work/orca.log
+# A private home: Orca and the desktop services it starts read and write only there.
+mkdir -p "$work/home" "$work/config" "$work/data/orca" "$work/cache" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
+    XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
