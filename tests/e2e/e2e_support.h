@@ -72,16 +72,17 @@ public:
     }
     // Keys for the game window, with nothing open over it, then the menu or dialog they open.
     QString open(const QString &keys) { return alone() && key(keys) ? popup() : QString(); }
-    // Clicks cell i (`times` in a row: 2 is a double click), the game window made the active
-    // one first.
-    bool click(int i, int times = 1) const {
+    // Clicks cell i (`times` in a row: 2 is a double click) with `button` (1 left, 2 middle),
+    // the game window made the active one first.
+    bool click(int i, int times = 1, int button = 1) const {
         return xdotool({"windowfocus", "--sync", m_window}) &&
-               clickAt(cell(i, client()).center(), times);
+               clickAt(cell(i, client()).center(), times, button);
     }
     // Clicks the screen at `at`, whatever window is there.
-    static bool clickAt(QPoint at, int times = 1) {
+    static bool clickAt(QPoint at, int times = 1, int button = 1) {
         return xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
-                        "click", "--repeat", QString::number(times), "--delay", "80", "1"})
+                        "click", "--repeat", QString::number(times), "--delay", "80",
+                        QString::number(button)})
             .has_value();
     }
 
@@ -134,6 +135,18 @@ public:
             letters += letter == 'w' ? QChar(red ? '!' : 'w') : locked ? letter.toUpper() : letter;
         }
         return letters;
+    }
+
+    // Whether cell i shows anything dark on its background: a digit.
+    bool showsDigit(int i) const {
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        const int inset = 4 * m_scale;
+        const QRect rect = cell(i, client()).adjusted(inset, inset, -inset, -inset);
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                if (qGray(shot.pixel(x, y)) < 128)
+                    return true;
+        return false;
     }
 
     // F3 ends the program: its exit code, or -1 when it did not end normally.

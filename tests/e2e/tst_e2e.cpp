@@ -2,6 +2,7 @@
 // game, takes a right and a wrong digit, finishes the board, changes language and ends.
 #include "e2e_support.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QFontMetrics>
 #include <QStandardPaths>
@@ -128,13 +129,17 @@ private slots:
             if (board[i] == 'w')
                 open << i;
 
-        // The first open cell has the focus; a click on another one selects it.
+        // A middle click pastes nothing (the X selection holds "7"); the first open cell has
+        // the focus, and a click on another one selects it.
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"), QClipboard::Selection);
+        QVERIFY(game.click(open.last(), 1, 2));
         const int typed = open.takeAt(1);
         QVERIFY(game.click(typed) && game.alone());
         for (int digit = 1;; ++digit) {
             QVERIFY(digit <= 9 && game.key(QString::number(digit)));
             QTRY_VERIFY_WITH_TIMEOUT((board = game.board())[typed] == 'G' || board[typed] == '!',
                                      wait);
+            QVERIFY(!game.showsDigit(open.last())); // the middle click came first
             if (board[typed] == 'G')
                 break;
             QVERIFY(game.key("BackSpace"));
