@@ -56,7 +56,7 @@ void BenchIni::lireIni() {
     const QString path = m_dir.filePath(file);
     QString value;
     QBENCHMARK {
-        value = modGrille::LireIni(QStringLiteral("LastOpen"), QStringLiteral("Language"), path);
+        value = settings::LireIni(QStringLiteral("LastOpen"), QStringLiteral("Language"), path);
     }
     QCOMPARE(value, expected);
 }

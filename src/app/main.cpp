@@ -39,8 +39,8 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vexoro"));
 
     // The language chosen last, from the settings file.
-    modLangue::NumLangue = modGrille::startupLanguage(
-        platform::settingsReadPath(QLatin1String(modGrille::SettingsFileName)));
+    modLangue::NumLangue = settings::startupLanguage(
+        platform::settingsReadPath(QLatin1String(settings::SettingsFileName)));
 
     frmMain window;
     window.show();

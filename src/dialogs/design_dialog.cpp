@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -15,24 +16,32 @@ DesignDialog::DesignDialog(QWidget *parent, const char *name, QSize clientTwips)
 }
 
 void DesignDialog::setFixedTextColour(QWidget *widget, QRgb rgb) {
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::WindowText, QColor(rgb));
-    if (platform::contrastRatio(QColor(rgb), colours.color(QPalette::Window)) < platform::Legible) {
-        colours.setColor(QPalette::Window, Qt::white);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(colours);
+    m_fixedColours.push_back({widget, rgb, false});
+    applyFixedColour(m_fixedColours.back());
 }
 
 void DesignDialog::setFixedBackground(QWidget *widget, QRgb rgb) {
-    QPalette colours = widget->palette();
-    const QColor ground(rgb);
-    colours.setColor(QPalette::Window, ground);
-    if (platform::contrastRatio(colours.color(QPalette::WindowText), ground) < platform::Legible)
-        colours.setColor(QPalette::WindowText,
-                         platform::isDark(ground) ? QColor(Qt::white) : QColor(Qt::black));
-    widget->setPalette(colours);
+    m_fixedColours.push_back({widget, rgb, true});
+    applyFixedColour(m_fixedColours.back());
     widget->setAutoFillBackground(true);
+}
+
+void DesignDialog::applyFixedColour(const FixedColour &fixed) {
+    QPalette colours = QApplication::palette(fixed.widget);
+    const QColor ground = fixed.background ? QColor(fixed.rgb) : colours.color(QPalette::Window);
+    const QColor text = fixed.background ? colours.color(QPalette::WindowText) : QColor(fixed.rgb);
+    colours.setColor(QPalette::Window, ground);
+    colours.setColor(QPalette::WindowText, platform::readableOn(text, ground, platform::Legible));
+    fixed.widget->setPalette(colours);
+}
+
+void DesignDialog::changeEvent(QEvent *event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::ApplicationPaletteChange) {
+        for (const FixedColour &fixed : m_fixedColours)
+            applyFixedColour(fixed);
+    }
 }
 
 void DesignDialog::keyPressEvent(QKeyEvent *event) {

@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QSize>
 
+#include <vector>
+
 class QKeyEvent;
 
 // What the game's three dialogs share: no title bar, a resizable border, the design's
@@ -15,14 +17,26 @@ public:
     DesignDialog(QWidget *parent, const char *name, QSize clientTwips);
 
 protected:
-    // Colours the design fixes, kept readable on any palette. A text in a fixed colour gets a
-    // white background where the palette's would not let it read; a fixed background gets
-    // black or white text where the palette's text would not read on it.
-    static void setFixedTextColour(QWidget *widget, QRgb rgb);
-    static void setFixedBackground(QWidget *widget, QRgb rgb);
+    // Colours the design fixes, kept readable on any palette by one rule: where a text and its
+    // background do not reach 4.5:1, the text, fixed or the palette's, is moved towards black
+    // or white just enough. The designed look stays wherever it reads; a change of palette
+    // while the dialog is open is followed.
+    void setFixedTextColour(QWidget *widget, QRgb rgb);
+    void setFixedBackground(QWidget *widget, QRgb rgb);
 
     // Escape would reject the dialog: none of them has a cancel button. Return and Enter
     // press the focused push button.
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct FixedColour {
+        QWidget *widget;
+        QRgb rgb;
+        bool background; // else the text's
+    };
+    static void applyFixedColour(const FixedColour &fixed);
+
+    std::vector<FixedColour> m_fixedColours;
 };

@@ -8,15 +8,12 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
-#include <QTimer>
 
 #include <utility>
 
 using modGrille::Colour;
 
 namespace {
-constexpr int newsLasts = 500; // ms after the first reading
-
 QColor rgb(Colour colour, const QPalette &system) {
     switch (colour) {
     case Colour::Cyan:
@@ -79,32 +76,12 @@ QString CellEdit::placeName() const {
 }
 
 void CellEdit::refreshAccessibleTexts() {
-    forgetAnnouncement();
     setAccessibleName(placeName());
     updateAccessibleState();
 }
 
-void CellEdit::announce(const QString &news) {
-    // Read with the cell's name as the cell takes the focus.
-    m_news = news;
-    ++m_announcements;
-}
-
-QString CellEdit::spokenName() {
-    if (m_news.isEmpty())
-        return accessibleName();
-    // The news is for the reading that follows the focus: a screen reader may ask for the
-    // name more than once as it speaks it, but "where am I" a moment later hears the cell's
-    // own name. Dropping it changes nothing that would be announced.
-    QTimer::singleShot(newsLasts, this, [this, reading = m_announcements] {
-        if (reading == m_announcements)
-            forgetAnnouncement();
-    });
-    return m_news + QStringLiteral(". ") + accessibleName();
-}
-
-void CellEdit::forgetAnnouncement() {
-    m_news.clear();
+QString CellEdit::spokenName() const {
+    return m_news.isEmpty() ? accessibleName() : m_news + QStringLiteral(". ") + accessibleName();
 }
 
 void CellEdit::holdAccessibleState(bool held) {
@@ -172,7 +149,7 @@ void CellEdit::paintEvent(QPaintEvent *event) {
 
 void CellEdit::changeEvent(QEvent *event) {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::StyleChange)
         applyColours();
     else if (event->type() == QEvent::EnabledChange)
         updateAccessibleState();
@@ -223,14 +200,7 @@ void CellEdit::keyPressEvent(QKeyEvent *event) {
         insert(QString(QChar(char16_t(keyAscii))));
 }
 
-void CellEdit::focusOutEvent(QFocusEvent *event) {
-    QLineEdit::focusOutEvent(event);
-    // A reader moving through the table finds the cell under its own name.
-    forgetAnnouncement();
-}
-
 void CellEdit::focusInEvent(QFocusEvent *event) {
-    forgetAnnouncement();
     QLineEdit::focusInEvent(event);
     // The toolkit gives the focus before it delivers the press that gave it: the window hears
     // of that focus after the press, so that a press on a cell that is not current only makes

@@ -38,17 +38,19 @@ public:
     modGrille::Colour foreColor() const { return m_fore; }
     void setBackColor(modGrille::Colour colour);
     void setForeColor(modGrille::Colour colour);
+    // Works the colours out again from the application's palette, after a change of theme.
+    void applyColours();
 
     int index() const { return m_index; }
 
     // The cell's name and state for assistive technology, in the current language.
     void refreshAccessibleTexts();
     QString placeName() const; // "Row r, column c"
-    // Tells a screen reader `news` about the cell, which is taking the focus, ahead of its
-    // name: the name it reads next, and for a moment after, is the news and the name.
-    void announce(const QString &news);
-    QString spokenName();
-    void forgetAnnouncement();
+    // What a screen reader is to hear ahead of the cell's name, while the cell takes the focus;
+    // empty for nothing.
+    void setNews(const QString &news) { m_news = news; }
+    // The name a screen reader reads: the news, if any, and the cell's name.
+    QString spokenName() const;
     // While held, changes leave the state for assistive technology alone; the release sets it
     // once.
     void holdAccessibleState(bool held);
@@ -56,7 +58,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -72,15 +73,13 @@ private:
     static int characterCode(const QKeyEvent &event);
     // What a screen reader says of the cell's state: given, empty, entered, solved, wrong.
     QString stateText() const;
-    void applyColours();
     void updateAccessibleState();
 
     int m_index;
     CellEvents &m_events;
     modGrille::Colour m_back = modGrille::Colour::WindowBackground;
     modGrille::Colour m_fore = modGrille::Colour::WindowText;
-    QString m_news;          // said with the name, once
-    int m_announcements = 0; // counts the announcements, so that a late reset spares a newer one
+    QString m_news;
     bool m_held = false;
     bool m_focusFromPress = false; // the focus came with a press not yet delivered
 };

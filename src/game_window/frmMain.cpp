@@ -3,8 +3,8 @@
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmLangue.h"
 #include "dialogs/frmNew.h"
-#include "game_window/announcer.h"
 #include "game_window/board_accessible.h"
+#include "game_window/board_narrator.h"
 #include "game_window/window_placement.h"
 #include "lang/accessible_words.h"
 #include "lang/catalogue.h"
@@ -111,7 +111,7 @@ void frmMain::createControls(QWidget *client) {
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(platform::loadPicture(QStringLiteral(":/images/vexoro.jpg"), *this));
     Image1->setAccessibleName(QStringLiteral("Vexoro"));
-    m_announcer = new Announcer(client);
+    m_narrator = new BoardNarrator(client, fraGrille, txtCh);
 
     lblNiveau = new QLabel(client);
     lblNiveau->setObjectName(QStringLiteral("lblNiveau"));
@@ -207,10 +207,19 @@ void frmMain::moveEvent(QMoveEvent *event) {
         QTimer::singleShot(0, this, &frmMain::placeOnScreen);
 }
 
+void frmMain::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    // A theme switched while the game runs reaches the window, not the cells, whose palettes
+    // are their own: each works its colours out again from the new palette.
+    if (event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::ApplicationPaletteChange) {
+        for (CellEdit *cell : txtCh)
+            cell->applyColours();
+    }
+}
+
 void frmMain::ChangeLangue() {
-    for (CellEdit *cell : txtCh)
-        cell->refreshAccessibleTexts();
-    nameBoard();
+    m_narrator->languageChanged();
     for (const MenuCaption &caption : menuCaptions)
         m_captioned.value(QLatin1String(caption.menu))
             ->setText(modLangue::Traduction(caption.entry));
@@ -231,10 +240,11 @@ void frmMain::mnuNew_Click() {
 }
 
 void frmMain::startGame(qint16 level, const QString &levelName, bool sansAssistance) {
-    quietlyChangeBoard(
-        [&] { modGrille::PrepareGrille(m_board, level, m_random, m_state.NumGrille); });
-    m_finished.reset();
-    nameBoard();
+    {
+        const BoardNarrator::Quiet quiet = quietBoard();
+        modGrille::PrepareGrille(m_board, level, m_random, m_state.NumGrille);
+    }
+    m_narrator->newGame();
     mnuFinir->setEnabled(true);
     lblNiveau->setText(modLangue::Traduction(modLangue::LabelLevel) + u' ' + levelName +
                        QString(7, u' ') + modLangue::Traduction(modLangue::HintClickCell));
@@ -245,50 +255,30 @@ void frmMain::startGame(qint16 level, const QString &levelName, bool sansAssista
     m_state.SansAssistance = sansAssistance;
     // The first open cell has the focus, as it does when the first game's window comes back
     // to the front: F2, Enter, and the player can type.
-    (*std::find_if(txtCh.begin(), txtCh.end(), [](const CellEdit *cell) {
-        return cell->isEnabled();
-    }))->setFocus();
+    const auto open = std::find_if(txtCh.begin(), txtCh.end(),
+                                   [](const CellEdit *cell) { return cell->isEnabled(); });
+    if (open != txtCh.end())
+        (*open)->setFocus();
 }
 
-void frmMain::quietlyChangeBoard(const std::function<void()> &change) {
+BoardNarrator::Quiet frmMain::quietBoard() {
     // The focus waits on the board as a whole, so that locking the cell that had it sets off
     // no chain of focus moves from cell to cell.
     if (fraGrille->isAncestorOf(focusWidget()))
         fraGrille->setFocus();
-    // Assistive technology is told nothing while the 81 cells change one by one: a flood of
-    // events makes a screen reader fall behind and drop what matters. Each cell's state is
-    // set once, at the end.
-    const QAccessible::UpdateHandler previous =
-        QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
-    for (CellEdit *cell : txtCh)
-        cell->holdAccessibleState(true);
-    change();
-    for (CellEdit *cell : txtCh)
-        cell->holdAccessibleState(false);
-    QAccessible::installUpdateHandler(previous);
+    return BoardNarrator::Quiet(txtCh);
 }
 
 void frmMain::mnuFinir_Click() {
     // One summary rather than 81 announcements: the board, named with it, takes the focus.
-    m_finished = modGrille::countFinish(m_board, m_state.NumGrille);
-    nameBoard();
+    m_narrator->finished(modGrille::countFinish(m_board, m_state.NumGrille));
     fraGrille->setFocus();
     modGrille::Outcome outcome;
-    quietlyChangeBoard([&] { outcome = modGrille::finishGrid(m_board, m_state.NumGrille); });
+    {
+        const BoardNarrator::Quiet quiet = quietBoard();
+        outcome = modGrille::finishGrid(m_board, m_state.NumGrille);
+    }
     carryOut(outcome);
-}
-
-void frmMain::nameBoard() {
-    using modLangue::CountedText;
-    using modLangue::Word;
-    // Unnamed, the board is called by its word in the current language.
-    if (!m_finished)
-        return fraGrille->setAccessibleName(QString());
-    fraGrille->setAccessibleName(
-        modLangue::AccessibleText(Word::Board) + QStringLiteral(". ") +
-        modLangue::AccessibleText(Word::GridFinished)
-            .arg(CountedText(Word::FilledCount, m_finished->filled),
-                 CountedText(Word::CorrectedCount, m_finished->corrected)));
 }
 
 void frmMain::Language_Click() {
@@ -300,8 +290,8 @@ void frmMain::Language_Click() {
 void frmMain::applyLanguage(float language) {
     modLangue::NumLangue = language;
     // The choice holds for this run even when it cannot be kept for the next one.
-    if (!modGrille::writeLanguageFile(
-            platform::settingsWritePath(QLatin1String(modGrille::SettingsFileName)), language))
+    if (!settings::writeLanguageFile(
+            platform::settingsWritePath(QLatin1String(settings::SettingsFileName)), language))
         platform::showMessage(QStringLiteral("Could not save the Language for the next start"),
                               platform::Exclamation, QStringLiteral("Language Not Saved"));
     ChangeLangue();
@@ -314,9 +304,7 @@ void frmMain::mnuQuit_Click() {
 void frmMain::mnuReponse_Click() {
     const int index = CaseCourante;
     const modGrille::Outcome outcome = modGrille::revealAnswer(m_board, index, m_state.NumGrille);
-    m_announcer->say(
-        modLangue::AccessibleText(modLangue::Word::Revealed).arg(txtCh[index]->text()) +
-        QStringLiteral(", ") + txtCh[index]->placeName());
+    m_narrator->revealed(index);
     carryOut(outcome);
 }
 
@@ -337,43 +325,30 @@ void frmMain::carryOut(const modGrille::Outcome &outcome) {
 }
 
 void frmMain::txtCh_KeyPress(int index, int &keyAscii) {
-    m_keyCell = index;
-    m_keyTyped = keyAscii;
+    const int typed = keyAscii;
     const modGrille::Outcome outcome =
         modGrille::handleKey(m_board, index, keyAscii, m_state.NumGrille, m_state.SansAssistance);
-    m_keyCell = -1;
     keyAscii = outcome.key;
     if (!outcome.bravo) // else the message box says it
-        announceJudgement(index, m_keyTyped);
+        announceJudgement(index, typed, outcome);
     carryOut(outcome);
 }
 
-void frmMain::announceJudgement(int index, int typed) {
-    using modLangue::AccessibleText;
-    using modLangue::Word;
-    CellEdit *cell = txtCh[index];
+void frmMain::announceJudgement(int index, int typed, const modGrille::Outcome &outcome) {
     if (m_state.SansAssistance) {
-        if (!modGrille::Complet(m_board))
-            return;
         // Counted from the digits, not the red ones: a new game leaves a given's colour as
         // the last game left it.
-        const int wrong = modGrille::countFinish(m_board, m_state.NumGrille).corrected;
-        return m_announcer->say(
-            AccessibleText(Word::GridFull).arg(modLangue::CountedText(Word::WrongCount, wrong)));
+        if (modGrille::Complet(m_board))
+            m_narrator->gridFull(modGrille::countFinish(m_board, m_state.NumGrille).corrected);
+    } else if (outcome.locked) {
+        m_narrator->rightDigit(index, typed);
+    } else if (typed >= '1' && typed <= '9') {
+        m_narrator->wrongDigit(typed);
     }
-    // A right digit locked the cell, and the focus moved on: txtCh_GotFocus said it.
-    if (typed >= '1' && typed <= '9' && cell->isEnabled())
-        m_announcer->say(AccessibleText(Word::WrongDigit).arg(QChar(char16_t(typed))));
 }
 
 void frmMain::txtCh_GotFocus(int index) {
     CaseCourante = qint16(index);
-    // The focus leaves a cell during a key only when a right digit has locked it; the cell
-    // that takes the focus tells it, before its own name.
-    if (m_keyCell >= 0 && m_keyCell != index)
-        txtCh[index]->announce(
-            modLangue::AccessibleText(modLangue::Word::Right).arg(QChar(char16_t(m_keyTyped))) +
-            QStringLiteral(", ") + txtCh[m_keyCell]->placeName());
 }
 
 void frmMain::txtCh_MouseDown(int index, Qt::MouseButton button) {

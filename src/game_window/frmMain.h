@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game_window/board_narrator.h"
 #include "game_window/cell_board.h"
 #include "game_window/cell_edit.h"
 #include "platform/web_link.h"
@@ -35,6 +36,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createControls(QWidget *client);
@@ -51,11 +53,11 @@ private:
     void mnuInfo_Click();
 
     void startGame(qint16 level, const QString &levelName, bool sansAssistance);
-    void nameBoard();
     void applyLanguage(float language);
     void carryOut(const modGrille::Outcome &outcome);
-    void quietlyChangeBoard(const std::function<void()> &change);
-    void announceJudgement(int index, int typed);
+    // Silences assistive technology while the whole board changes; the focus waits on the board.
+    BoardNarrator::Quiet quietBoard();
+    void announceJudgement(int index, int typed, const modGrille::Outcome &outcome);
 
     void txtCh_KeyPress(int index, int &keyAscii) override;
     void txtCh_GotFocus(int index) override;
@@ -76,15 +78,12 @@ private:
     QAction *mnuReponse = nullptr;
     QAction *mnuInfo = nullptr;
     qint16 CaseCourante = 0;
-    class Announcer *m_announcer = nullptr;
-    int m_keyCell = -1; // the cell whose key is being handled, and the key
-    int m_keyTyped = 0;
+    BoardNarrator *m_narrator = nullptr;
 
     modGrille::GameState m_state;
     modGrille::SeededRandom m_random{modGrille::SeededRandom::entropySeed()};
     platform::WebLink m_webLink;
     CellBoard m_board{txtCh};
-    QHash<QString, QAction *> m_captioned;            // menus and items ChangeLangue captions
-    QSize m_placedFrame;                              // the frame's size when the window was placed
-    std::optional<modGrille::FinishCount> m_finished; // what Finish did to the game in play
+    QHash<QString, QAction *> m_captioned; // menus and items ChangeLangue captions
+    QSize m_placedFrame;                   // the frame's size when the window was placed
 };

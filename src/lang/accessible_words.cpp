@@ -10,8 +10,8 @@ namespace {
 
 // One row per word, one column per language: English, French, German, Italian, Spanish.
 // A counted word holds its singular and its plural form, split by '|'.
-using Row = std::array<const char16_t *, 5>;
-constexpr std::array<Row, 16> words{{
+using Row = std::array<const char16_t *, LanguageCount>;
+constexpr auto words = std::to_array<Row>({
     {u"Row %1, column %2", u"Ligne %1, colonne %2", u"Zeile %1, Spalte %2", u"Riga %1, colonna %2",
      u"Fila %1, columna %2"},
     {u"Board", u"Grille", u"Spielfeld", u"Griglia", u"Tablero"},
@@ -34,25 +34,23 @@ constexpr std::array<Row, 16> words{{
     {u"%1 corrected|%1 corrected", u"%1 corrigée|%1 corrigées", u"%1 korrigiert|%1 korrigiert",
      u"%1 corretta|%1 corrette", u"%1 corregida|%1 corregidas"},
     {u"Emblem", u"Emblème", u"Emblem", u"Emblema", u"Emblema"},
-}};
+});
+static_assert(words.size() == std::size_t(Word::Count), "one row for every word");
 
-int column() {
-    for (int language = 1; language <= 5; ++language) {
-        if (NumLangue == float(language))
-            return language - 1;
-    }
-    return 0;
+// The current language's column; English when the language number selects none.
+std::size_t column() {
+    return languageColumn().value_or(0);
 }
 
 } // namespace
 
 QString AccessibleText(Word word) {
-    return QString::fromUtf16(words[std::size_t(word)][std::size_t(column())]);
+    return QString::fromUtf16(words[std::size_t(word)][column()]);
 }
 
 QString CountedText(Word word, int count) {
     // French counts nothing and one alike; the other languages only one.
-    constexpr int french = 1;
+    constexpr std::size_t french = 1;
     const bool singular = count == 1 || (count == 0 && column() == french);
     return AccessibleText(word).section(u'|', singular ? 0 : 1, singular ? 0 : 1).arg(count);
 }

@@ -24,6 +24,7 @@ enum class Word {
     FilledCount,
     CorrectedCount,
     Emblem, // the About box's emblem
+    Count,  // how many words there are
 };
 
 // The text of `word` in the language NumLangue selects; English when it selects none.

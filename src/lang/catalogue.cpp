@@ -10,10 +10,9 @@ float NumLangue = 0.0f;
 
 namespace {
 
-constexpr std::size_t languageCount = 5;
 constexpr qint16 lastEntry = 31;
 
-using Row = std::array<const char16_t *, languageCount>;
+using Row = std::array<const char16_t *, LanguageCount>;
 
 // One row per entry number 0 to 31, one column per language (English, French, German,
 // Italian, Spanish). A null row is an entry without a text; entry 31 is composed below.
@@ -75,7 +74,7 @@ struct ShortcutLine {
     const char16_t *third;
 };
 
-constexpr std::array<ShortcutLine, languageCount> shortcutLines{{
+constexpr std::array<ShortcutLine, LanguageCount> shortcutLines{{
     {u"F2 New railing", 13, u"F4 Finish the railing", 5, u"F3 Exit"},
     {u"F2 Nouvelle Grille", 5, u"F4 Finir la grille", 9, u"F3 Quitter"},
     {u"F2 Neu Gitter", 13, u"F4 Gitter beenden", 6, u"F3 Verlassen"},
@@ -89,17 +88,15 @@ QString composeShortcuts(const ShortcutLine &line) {
            QString::fromUtf16(line.third);
 }
 
-// The column of the current language; only the exact values 1 to 5 select one, so a
-// fractional, negative, infinite or NaN number selects nothing.
+} // namespace
+
 std::optional<std::size_t> languageColumn() {
-    for (std::size_t column = 0; column < languageCount; ++column) {
+    for (std::size_t column = 0; column < LanguageCount; ++column) {
         if (NumLangue == static_cast<float>(column + 1))
             return column;
     }
     return std::nullopt;
 }
-
-} // namespace
 
 QString Traduction(qint16 entry) {
     if (NumLangue == 0.0f)

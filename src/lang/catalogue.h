@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <cstddef>
+#include <optional>
+
 // The string catalogue: every caption and message that follows the language.
 namespace modLangue {
 
@@ -33,6 +36,13 @@ enum Entry : qint16 {
     LabelShortcuts = 30,
     TextShortcuts = 31,
 };
+
+// How many languages there are; English is the first, Spanish the last.
+inline constexpr std::size_t LanguageCount = 5;
+
+// The column of the current language, from 0 for English; only the exact values 1 to 5 of
+// NumLangue select one, so a fractional, negative, infinite or NaN number selects nothing.
+std::optional<std::size_t> languageColumn();
 
 // The text of `entry` in the current language; the empty text for an entry without a
 // text or a language number other than 1 to 5. A NumLangue of 0 becomes 1.

@@ -56,18 +56,18 @@ QHash<QString, Group> readKeyFile(const QString &path) {
         return groups;
     const QString text = QString::fromUtf8(file.read(MaxKeyFileSize));
     QString current;
-    bool dansGroup = false;
+    bool inGroup = false;
     for (const QStringView raw : QStringView(text).split(u'\n')) {
         const QStringView line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
             current = line.mid(1, line.size() - 2).toString();
-            dansGroup = true;
+            inGroup = true;
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
-        if (!dansGroup || equals <= 0)
+        if (!inGroup || equals <= 0)
             continue;
         Group &group = groups[current];
         const QString key = line.left(equals).trimmed().toString();

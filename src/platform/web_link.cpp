@@ -19,6 +19,10 @@ namespace platform {
 
 namespace {
 
+// Where the address goes in the browser's arguments: a character no address or desktop entry
+// holds.
+const QString AddressMark(QChar(0xFDD0));
+
 // The document's one line: a text in double quotation marks, then CR LF. Only the name's
 // extension matters to the lookup.
 constexpr char documentLine[] = "\"<HTML> <\\HTML>\"\r\n";
@@ -105,7 +109,10 @@ void WebLink::open(const QString &address) {
         const QByteArray name = QFile::encodeName(document);
         const QStringList madeFolders = makeFoldersFor(document);
         if (const std::optional<CreatedFile> created = createDocument(name)) {
-            CheminNavigateur = lookUpCommand(document, address);
+            // Looked up once for every address: the mark stands where each one goes.
+            const QStringList command = lookUpCommand(document, AddressMark);
+            CheminNavigateur = command.value(0);
+            m_argumentsFormat = command.mid(1);
             // Gone before any message: a leftover would block every later lookup.
             deleteDocument(name, *created);
         }
@@ -117,7 +124,10 @@ void WebLink::open(const QString &address) {
             return;
         }
     }
-    if (!startBrowser(CheminNavigateur))
+    QStringList command{CheminNavigateur};
+    for (const QString &argument : m_argumentsFormat)
+        command << QString(argument).replace(AddressMark, address);
+    if (!startBrowser(command))
         showMessage(QStringLiteral("Web Page not Opened"), Exclamation,
                     QStringLiteral("URL Failed"));
 }

@@ -21,7 +21,8 @@ public:
     void open(const QString &address);
 
 private:
-    QStringList CheminNavigateur; // the browser's command line; empty until found
+    QString CheminNavigateur;      // the browser's full path; empty until found
+    QStringList m_argumentsFormat; // its arguments, the address marked where it goes
 };
 
 // A test inspects the document or counts lookups instead of the lookup of the command that

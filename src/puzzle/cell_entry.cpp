@@ -34,7 +34,8 @@ Outcome handleKey(Board &board, int i, int keyAscii, qint16 grille, bool sansAss
         return {.bravo = true, .disableFinish = true};
     }
 
-    if (keyAscii - '0' == s) {
+    const bool right = keyAscii - '0' == s;
+    if (right) {
         board.setForeColor(i, Colour::WindowText);
         board.setBackColor(i, Colour::Green);
         board.setEnabled(i, false);
@@ -42,11 +43,11 @@ Outcome handleKey(Board &board, int i, int keyAscii, qint16 grille, bool sansAss
         board.setForeColor(i, Colour::Red);
     }
     if (!Termine(board))
-        return {.key = keyAscii};
+        return {.key = keyAscii, .locked = right};
     // The last open cell is solved: its digit shows before the message. Only a repaint runs
     // before it, no queued input, which would act on a finished game.
     board.setText(i, digitText(s));
-    return {.repaint = true, .bravo = true, .disableFinish = true};
+    return {.repaint = true, .bravo = true, .disableFinish = true, .locked = true};
 }
 
 Outcome finishGrid(Board &board, qint16 grille) {

@@ -7,12 +7,14 @@ namespace modGrille {
 inline constexpr int Backspace = 8; // its character code, which keeps its editing effect
 
 // What the window must do once the logic has changed the board, in this order: insert
-// `key` into the cell (0: nothing), repaint at once, show "Bravo !", disable Finish.
+// `key` into the cell (0: nothing), repaint at once, show "Bravo !", disable Finish. `locked`
+// tells that the cell typed into was judged right and locked.
 struct Outcome {
     int key = 0;
     bool repaint = false;
     bool bravo = false;
     bool disableFinish = false;
+    bool locked = false;
 };
 
 // A character typed into open cell `i`: `keyAscii` is its code (Backspace for Backspace).

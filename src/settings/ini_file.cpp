@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-namespace modGrille {
+namespace settings {
 
 namespace {
 
@@ -196,4 +196,4 @@ bool EcrireIni(const QString &keyOrHeader, const QString &file, const QVariant &
     return appendLine(file, bytes) || appendLine(file, bytes);
 }
 
-} // namespace modGrille
+} // namespace settings

@@ -10,7 +10,7 @@ class QFile;
 // General routines for small INI-style text files: one item per line, lines ended by
 // CR (an LF right after the CR belongs to the line end), section headers "[name]",
 // entries "key=value". They know nothing of start.ini.
-namespace modGrille {
+namespace settings {
 
 // Value of `key` in `section` of `file`: the text after the first "=" of the first line,
 // from the section header on, whose first `compareLength` characters (0: the key's length)
@@ -30,4 +30,4 @@ QByteArray IniLine(const QString &keyOrHeader, const QVariant &value = {});
 // stand in for it to make a write fail part-way.
 using AppendSeam = platform::Seam<struct AppendTag, bool(QFile &file, const QByteArray &bytes)>;
 
-} // namespace modGrille
+} // namespace settings

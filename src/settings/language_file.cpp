@@ -15,7 +15,7 @@
 #include <signal.h>
 #include <unistd.h>
 
-namespace modGrille {
+namespace settings {
 
 namespace {
 
@@ -157,4 +157,4 @@ bool writeLanguageFile(const QString &iniPath, float numLangue) {
     return true;
 }
 
-} // namespace modGrille
+} // namespace settings

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The settings file that remembers the language, and its rewriting.
-namespace modGrille {
+namespace settings {
 
 inline constexpr auto SettingsFileName = "start.ini";
 inline constexpr auto SettingsSection = "LastOpen";
@@ -26,4 +26,4 @@ bool isRewriteTempFile(const QString &iniFileName, const QString &name, qint64 *
 // (process numbers are reused); a file whose writer has ended is removed at once.
 inline constexpr int AbandonedTempAge = 10 * 60; // seconds
 
-} // namespace modGrille
+} // namespace settings

@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-namespace modGrille {
+namespace settings {
 
 namespace {
 
@@ -59,4 +59,4 @@ float startupLanguage(const QString &iniPath) {
     return 0.0f;
 }
 
-} // namespace modGrille
+} // namespace settings

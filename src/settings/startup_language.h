@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace modGrille {
+namespace settings {
 
 // The language number stored in the settings file at `iniPath` (section "LastOpen",
 // key "Language"): 1 to 5, or 0 (not set, read as English) when the file, the key or a
@@ -10,4 +10,4 @@ namespace modGrille {
 // a stray number would otherwise leave every menu caption empty.
 float startupLanguage(const QString &iniPath);
 
-} // namespace modGrille
+} // namespace settings

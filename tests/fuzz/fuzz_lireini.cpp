@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         std::abort();
     const QString path = QStringLiteral("/proc/self/fd/%1").arg(fd);
 
-    (void)modGrille::LireIni(section, key, path, compareLength);
-    const float language = modGrille::startupLanguage(path);
+    (void)settings::LireIni(section, key, path, compareLength);
+    const float language = settings::startupLanguage(path);
     // The game starts in English (0) or one of the five languages, whatever the file holds.
     if (!(language == 0 || language == 1 || language == 2 || language == 3 || language == 4 ||
           language == 5))

@@ -462,18 +462,22 @@ private slots:
         QFETCH(QString, text);
         QFETCH(double, contrast);
         const QPalette before = QApplication::palette();
-        if (dark) {
-            QPalette night = before;
+        // Switched while the game runs, after the window or the dialog is built.
+        const auto night = [&] {
+            QPalette dusk = before;
             for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-                night.setColor(role, QColor(0x2A, 0x2A, 0x2A));
+                dusk.setColor(role, QColor(0x2A, 0x2A, 0x2A));
             for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-                night.setColor(role, QColor(0xEE, 0xEE, 0xEE));
-            night.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
-            QApplication::setPalette(night);
-        }
+                dusk.setColor(role, QColor(0xEE, 0xEE, 0xEE));
+            dusk.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+            if (dark)
+                QApplication::setPalette(dusk);
+            QCoreApplication::processEvents(); // the change reaches the widgets
+        };
         QImage image;
         if (text.contains(u'/')) {
             m_game->withDialog(qPrintable(text.section(u'/', 0, 0)), [&](QDialog &dialog) {
+                night();
                 // Through the parent, as on screen: a widget's own grab() paints its background
                 // whether or not it fills it.
                 const QWidget *widget = get(dialog, qPrintable(text.section(u'/', 1)));
@@ -486,6 +490,7 @@ private slots:
                 m_game->cell(i)->setBackColor(Colour::WindowBackground);
                 m_game->cell(i)->setEnabled(true);
             }
+            night();
             const QRect left = m_game->cell(39)->geometry(), right = m_game->cell(40)->geometry();
             image = get(*m_game->window, "fraGrille")
                         ->grab(QRect(right.left() - 4, left.center().y() - 2, 9, 5))
@@ -504,6 +509,7 @@ private slots:
             cell->setBackColor(back);
             cell->setForeColor(fore);
             cell->setEnabled(!locked);
+            night();
             // The digit's middle half, clear of the cell's border.
             const QImage whole = cell->grab().toImage();
             image = whole.copy(whole.width() / 4, 4, whole.width() / 2, whole.height() - 8);

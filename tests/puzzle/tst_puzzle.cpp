@@ -95,7 +95,7 @@ private slots:
                 QVERIFY(board.backColor(i) == (blank ? Colour::WindowBackground : Colour::Cyan));
                 QVERIFY(blank || board.text(i) == digitOf(i, numGrille));
             }
-            QCOMPARE(blanks, empty); // Beginner 40, five more a level, Expert 65
+            QCOMPARE(blanks, empty);                   // Beginner 40, five more a level, Expert 65
             QCOMPARE(board.foreColor(2), Colour::Red); // a new game never sets the text colour
         }
     }

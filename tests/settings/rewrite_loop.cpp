@@ -9,5 +9,5 @@ int main(int argc, char *argv[]) {
         return 2;
     const QString path = QString::fromLocal8Bit(argv[1]);
     for (int i = 0;; ++i)
-        modGrille::writeLanguageFile(path, float(i % 5 + 1));
+        settings::writeLanguageFile(path, float(i % 5 + 1));
 }

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <sys/stat.h>
 
-using modGrille::EcrireIni;
-using modGrille::LireIni;
+using settings::EcrireIni;
+using settings::LireIni;
 
 namespace {
 QByteArray filler(int lines) {

@@ -23,7 +23,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString ini = dir.filePath(QStringLiteral("start.ini"));
-        QVERIFY(modGrille::writeLanguageFile(ini, 2.0f));
+        QVERIFY(settings::writeLanguageFile(ini, 2.0f));
         QSet<QByteArray> valid;
         for (int language = 1; language <= 5; ++language)
             valid << languageLines(language);
@@ -45,12 +45,12 @@ private slots:
 
             const QByteArray bytes = fileBytes(ini);
             QVERIFY2(valid.contains(bytes), bytes.constData());
-            const float language = modGrille::startupLanguage(ini);
+            const float language = settings::startupLanguage(ini);
             QVERIFY(language >= 1 && language <= 5);
             leftovers += QDir(dir.path()).entryList(QDir::Files).size() > 1;
         }
         // The next write clears the fresh files of the killed writers.
-        QVERIFY(modGrille::writeLanguageFile(ini, 4.0f));
+        QVERIFY(settings::writeLanguageFile(ini, 4.0f));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"start.ini"});
         qInfo("rounds that left a fresh file behind: %d of 300", leftovers);
     }

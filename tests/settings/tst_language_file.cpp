@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using modGrille::startupLanguage;
-using modGrille::writeLanguageFile;
+using settings::startupLanguage;
+using settings::writeLanguageFile;
 
 namespace {
 QStringList entries(const QString &folder) {
@@ -48,7 +48,7 @@ private slots:
         const QString ini = dir.filePath(QStringLiteral("start.ini"));
         if (!content.isNull())
             QVERIFY(writeBytes(ini, content));
-        QCOMPARE(modGrille::startupLanguage(ini), expected);
+        QCOMPARE(settings::startupLanguage(ini), expected);
     }
 
     void writesExactlyTheTwoLines_data() {
@@ -89,14 +89,14 @@ private slots:
         const QString ini = dir.filePath(QStringLiteral("start.ini"));
         QVERIFY(writeBytes(ini, languageLines(2)));
         int writes = 0;
-        modGrille::AppendSeam::replace([&](QFile &file, const QByteArray &bytes) {
+        settings::AppendSeam::replace([&](QFile &file, const QByteArray &bytes) {
             if (++writes > failures)
                 return file.write(bytes) == bytes.size();
             file.write(bytes.left(5));
             return false;
         });
         const bool written = writeLanguageFile(ini, 3.0f);
-        modGrille::AppendSeam::replace({});
+        settings::AppendSeam::replace({});
         QCOMPARE(written, failures <= 2);
         QCOMPARE(fileBytes(ini), languageLines(written ? 3 : 2));
         QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("start.ini")});
@@ -117,7 +117,7 @@ private slots:
         QTest::addColumn<int>("age"); // seconds
         QTest::addColumn<bool>("link");
         QTest::addColumn<bool>("removed");
-        const int old = modGrille::AbandonedTempAge + 60;
+        const int old = settings::AbandonedTempAge + 60;
         const QString running = QString::number(QCoreApplication::applicationPid());
         // A child that has ended and been reaped: its files are abandoned whatever their age.
         QProcess child;
