@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -172,7 +173,17 @@ private slots:
     }
 
     void emptySelectionIsRefusedInFrench() {
+        modLangue::NumLangue = 2;
         m_game->withDialog("mnuNew", [](QDialog &dialog) {
+            QStringList levels;
+            for (int i = 0; i < get<QComboBox>(dialog, "cmbChoix")->count(); ++i)
+                levels << get<QComboBox>(dialog, "cmbChoix")->itemText(i);
+            QCOMPARE(levels,
+                     QStringList({"Débutant", "Facile", "Moyen", "Avancé", "Difficile", "Expert"}));
+            // A screen reader reads the list with its label.
+            const auto labels = QAccessible::queryAccessibleInterface(get(dialog, "cmbChoix"))
+                                    ->relations(QAccessible::Label);
+            QVERIFY(!labels.isEmpty() && labels[0].first->object() == get(dialog, "Label1"));
             get<QComboBox>(dialog, "cmbChoix")->setCurrentIndex(-1);
             get<QPushButton>(dialog, "cmdOK")->click();
             QVERIFY(dialog.isVisible());
@@ -550,6 +561,41 @@ private slots:
             about.reject();
         });
         QVERIFY(shown && ownedByGame);
+    }
+
+    // Every window as the player sees it, pixel for pixel, against the pictures looked at and
+    // kept in tests/game_window/looks/: a control moved, resized, recoloured or left without
+    // its frame shows. VEXORO_NEW_LOOKS=1 writes the pictures anew, to be looked at before
+    // they are kept.
+    void everyWindowLooksAsKept_data() {
+        QTest::addColumn<QString>("command"); // the dialog, or the window at start or in a game
+        for (const char *name : {"opening", "game", "mnuNew", "Language", "mnuInfo"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void everyWindowLooksAsKept() {
+        QFETCH(QString, command);
+        QApplication::setCursorFlashTime(0); // the caret stays, rather than blinking
+        QImage image;
+        if (command.startsWith(u'm') || command == QLatin1String("Language")) {
+            m_game->withDialog(qPrintable(command), [&](QDialog &dialog) {
+                image = dialog.grab().toImage();
+                dialog.reject();
+            });
+        } else {
+            if (command == QLatin1String("game"))
+                m_game->startGame(2, true); // the grid the fixed seed deals
+            image = m_game->window->grab().toImage();
+        }
+        const QString name = QStringLiteral("%1@%2.png").arg(command).arg(image.devicePixelRatio());
+        const QString kept = QStringLiteral(VEXORO_LOOKS "/") + name;
+        if (qEnvironmentVariableIntValue("VEXORO_NEW_LOOKS"))
+            QVERIFY(image.save(kept));
+        const QString drawn = QDir::temp().filePath(QStringLiteral("vexoro-looks-") + name);
+        const QImage expected(kept);
+        const bool same = image.convertToFormat(QImage::Format_ARGB32) ==
+                          expected.convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(same || !image.save(drawn),
+                 qPrintable(QStringLiteral("%1 differs from %2: look at both").arg(drawn, kept)));
     }
 
     // No text is clipped in any window, in any language, at any level (run at scale 1 and 2),

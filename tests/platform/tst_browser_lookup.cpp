@@ -63,6 +63,11 @@ private slots:
              B},
             b);
         row("added association", {list("config/", "b.desktop;", "Added Associations"), B}, b);
+        row("lines before any group, or without =, ignored",
+            {file("config/mimeapps.list",
+                  "text/html=a.desktop\n[Default Applications]\ntext/html\ntext/html=b.desktop\n"),
+             A, B},
+            b);
         row("defaults before added associations",
             {list("config/", "a.desktop;", "Added Associations"), list("etc/", "b.desktop"), A, B},
             b);
@@ -162,6 +167,7 @@ private slots:
             {"browser", "--entry", "/apps/web.desktop", url});
         row("deprecated codes dropped", "browser %d %D %n %N %v %m %u", {"browser", url});
         row("no closing quote", "\"/opt/browser %u", {});
+        row("backslash last inside quotes", "\"/opt/browser\\\\", {});
         row("unknown field code", "browser %z", {});
         row("no program", " %u", {});
     }

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QTest>
 
+#include <cstdio>
 #include <memory>
 
 #include <unistd.h>
@@ -128,6 +129,21 @@ private slots:
         QTRY_COMPARE(bytesOf(record()), started(address));
         QVERIFY(m_platform->messages.isEmpty());
         QVERIFY(!QFileInfo::exists(config));
+    }
+
+    // A file put in the document's place during the lookup is someone else's: it stays.
+    void documentReplacedDuringTheLookupStays() {
+        QVERIFY(registerBrowser());
+        platform::LookupSeam::replace([&](const QString &document, const QString &page) {
+            // Written beside it first, so that it is a file of its own, then put in its place.
+            QFile other(document + QStringLiteral(".new"));
+            if (other.open(QIODevice::WriteOnly) && other.write("other") == 5 && other.flush())
+                ::rename(QFile::encodeName(other.fileName()).constData(),
+                         QFile::encodeName(document).constData());
+            return platform::FindExecutable(document, page, m_xdg->environment());
+        });
+        m_link->open(address);
+        QCOMPARE(bytesOf(m_platform->folder.filePath(QStringLiteral("temphtm.HTM"))), "other");
     }
 
     // The document used to be opened for output by its fixed name: a link planted there was

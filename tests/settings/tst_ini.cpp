@@ -58,6 +58,7 @@ private slots:
             filler(20200) + "[LastOpen]\r\nLanguage=8\r\n", "");
         const QByteArray shortKey = "[LastOpen]\r\nLang=6\r\nLanguage=2\r\n";
         row("compare 4", shortKey, "6", 4);
+        row("negative compare length", shortKey, "", -1);
         row("compare 20: a shorter line counts whole", "[LastOpen]\r\nLanguage=2\r\nLanguage\r\n",
             "Language", 20);
     }
@@ -94,6 +95,15 @@ private slots:
         QCOMPARE(LireIni(QStringLiteral("LastOpen"), QStringLiteral("Language"), path), QString());
         if (writeFails)
             QVERIFY(!EcrireIni(QStringLiteral("Language"), path, 1.0f));
+    }
+
+    // A line the disk did not take is a failure, not a success.
+    void failedAppendIsReported() {
+        settings::AppendSeam::replace([](QFile &, const QByteArray &) { return false; });
+        const bool written =
+            EcrireIni(QStringLiteral("Language"), m_dir.filePath(QStringLiteral("a.ini")), 1.0f);
+        settings::AppendSeam::replace({});
+        QVERIFY(!written);
     }
 
     void longLinesAndNoLeakedFiles() {
