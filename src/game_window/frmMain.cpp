@@ -213,8 +213,10 @@ void frmMain::changeEvent(QEvent *event) {
     // are their own: each works its colours out again from the new palette.
     if (event->type() == QEvent::PaletteChange ||
         event->type() == QEvent::ApplicationPaletteChange) {
-        for (CellEdit *cell : txtCh)
-            cell->applyColours();
+        for (CellEdit *cell : txtCh) {
+            if (cell) // made after the window itself
+                cell->applyColours();
+        }
     }
 }
 

@@ -12,7 +12,6 @@
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class QFrame;
