@@ -95,6 +95,31 @@ def shifted(literal, delta):
     return None
 
 
+def enclosing_call(src, i):
+    """The name before the parenthesis that holds token i as an argument, or None."""
+    depth = 0
+    for j in range(i - 1, 0, -1):
+        t = src.t(j)
+        if t == ")":
+            depth += 1
+        elif t == "(":
+            if depth == 0:
+                return src.t(j - 1)
+            depth -= 1
+        elif t in (";", "{", "}"):
+            return None
+    return None
+
+
+def same_pixels(src, i, old, new):
+    """Whether a layout length in twips keeps its pixels: 15 twips make one, and the division
+    drops the rest, so most lengths ±1 build the same window."""
+    if enclosing_call(src, i) not in ("twips", "twipsRect"):
+        return False
+    values = [int(re.sub(r"[^0-9-]", "", v)) for v in (old, new)]
+    return int(values[0] / 15) == int(values[1] / 15)
+
+
 def operator_sites(src):
     """(first token, last token, replacement, operator, change) of every mutant in `src`."""
     toks = src.tokens
@@ -122,7 +147,7 @@ def operator_sites(src):
         elif tok.kind == "number":
             for delta in (1, -1):
                 new = shifted(x, delta)
-                if new is not None:
+                if new is not None and not same_pixels(src, i, x, new):
                     yield i, i, new, "constant", quoted(x, new)
         elif x in ("true", "false"):
             other = "false" if x == "true" else "true"

@@ -36,8 +36,17 @@ public:
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale)); // for the program, not this test
         m_process.setProcessChannelMode(QProcess::ForwardedChannels);
         m_process.start(QStringLiteral(VEXORO_GAME), {});
-        return QTest::qWaitFor([&] { return !(m_window = windows().value(0)).isEmpty(); },
-                               Patience);
+        if (QTest::qWaitFor([&] { return !(m_window = windows().value(0)).isEmpty(); }, Patience))
+            return true;
+        // What there was instead, for whoever looks into it.
+        QProcess look;
+        look.start(
+            QStringLiteral("sh"),
+            {"-c", "xwininfo -root -tree | grep -v 'has no name'; ps -o pid,stat,etime,cmd -p " +
+                       QString::number(m_process.processId())});
+        look.waitForFinished(Patience);
+        qWarning("no game window; on the screen:\n%s", look.readAllStandardOutput().constData());
+        return false;
     }
 
     // The program's visible X windows: its own, plus any open menu or dialog.

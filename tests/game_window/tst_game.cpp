@@ -239,8 +239,10 @@ private slots:
     void popupRevealsTheCurrentCell() {
         m_game->startGame(0, true);
         int popups = 0;
+        QString caption;
         platform::PopupSeam::replace([&](QMenu &menu, const QPoint &) {
             ++popups;
+            caption = menu.actions().value(0)->text();
             return menu.actions().value(0);
         });
         const QList<int> open = m_game->openCells();
@@ -249,6 +251,7 @@ private slots:
         QTest::mouseClick(m_game->cell(open[0]), Qt::MiddleButton);
         QCOMPARE(popups, 0);
         QTest::mouseClick(m_game->cell(open[0]), Qt::LeftButton);
+        QCOMPARE(caption, QStringLiteral("Réponse"));
         QCOMPARE(m_game->cell(open[0])->text(), QString(QLatin1Char(m_game->right(open[0]))));
         QCOMPARE(m_game->cell(open[0])->backColor(), Colour::Green);
         m_game->type(open[1], Qt::Key_Menu);
@@ -435,6 +438,8 @@ private slots:
                         QAccessibleActionInterface::pressAction());
                 QVERIFY(!dialog.isVisible());
             });
+            // The first start succeeded, the second did not.
+            QCOMPARE(m_game->platform.messages.size(), names.size() < 4 ? 0 : 1);
         }
         platform::LookupSeam::replace({});
         platform::LaunchSeam::replace({});
@@ -481,6 +486,9 @@ private slots:
             for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
                 dusk.setColor(role, QColor(0xEE, 0xEE, 0xEE));
             dusk.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+            // A dark theme's shades of its window colour.
+            for (auto role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark})
+                dusk.setColor(role, QColor(0x3A, 0x3A, 0x3A));
             if (dark)
                 QApplication::setPalette(dusk);
             QCoreApplication::processEvents(); // the change reaches the widgets
