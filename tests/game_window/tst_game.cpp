@@ -212,6 +212,13 @@ private slots:
             const QString text = m_game->cell(i)->text(); // a control key empties the cell
             QVERIFY2(text.isEmpty() || text == QLatin1String("5"), qPrintable(text));
         }
+        // A click places the caret as in any text box: after the digit, Backspace deletes it.
+        m_game->type(i, '6');
+        QTest::keyClick(m_game->cell(i), Qt::Key_Home);
+        QTest::mouseClick(m_game->cell(i), Qt::LeftButton, {},
+                          m_game->cell(i)->rect().center() + QPoint(12, 0));
+        QTest::keyClick(m_game->cell(i), Qt::Key_Backspace);
+        QCOMPARE(m_game->cell(i)->text(), QString());
     }
 
     // The cells' popup menu was a hidden menu-bar entry whose access key still took the
