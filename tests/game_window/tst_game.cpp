@@ -212,7 +212,12 @@ private slots:
             const QString text = m_game->cell(i)->text(); // a control key empties the cell
             QVERIFY2(text.isEmpty() || text == QLatin1String("5"), qPrintable(text));
         }
-        // A click places the caret as in any text box: after the digit, Backspace deletes it.
+        // Keys without a character keep their effect, and a click places the caret as in any
+        // text box: Delete before the digit, Backspace after it, delete it.
+        m_game->type(i, '6');
+        QTest::keyClick(m_game->cell(i), Qt::Key_Home);
+        QTest::keyClick(m_game->cell(i), Qt::Key_Delete);
+        QCOMPARE(m_game->cell(i)->text(), QString());
         m_game->type(i, '6');
         QTest::keyClick(m_game->cell(i), Qt::Key_Home);
         QTest::mouseClick(m_game->cell(i), Qt::LeftButton, {},
@@ -659,6 +664,7 @@ private slots:
         QAccessibleTableInterface *table = board->tableInterface();
         QVERIFY(table);
         QCOMPARE(table->rowCount() * 10 + table->columnCount(), 99);
+        QVERIFY(!table->cellAt(0, 9) && !table->cellAt(9, 0) && !table->cellAt(-1, 0));
         QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Spielfeld"));
         // Row 3, column 8, made a given whatever the grid.
         const int given = 2 * 9 + 7;
@@ -727,6 +733,7 @@ private slots:
         m_game->startGame(0, true);
         const int first = m_game->openCells().first();
         m_game->type(first, m_game->wrong(first));
+        m_game->window->setFocus(); // the board takes the focus wherever it was
         startRecording();
         QTest::keyClick(m_game->window.get(), Qt::Key_F4);
         QCOMPARE(recorded(QAccessible::Focus), QList<QObject *>{get(*m_game->window, "fraGrille")});
