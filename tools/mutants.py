@@ -282,18 +282,12 @@ def removed_call(src, s):
                 return
             j += 2
             called = False
-        elif x == "(":
-            j = matching(toks, j)
-            if j is None:
+        elif x in ("(", "["):
+            close = matching(toks, j)
+            if close is None:
                 return
-            j += 1
-            called = True
-        elif x == "[":
-            j = matching(toks, j)
-            if j is None:
-                return
-            j += 1
-            called = False
+            j = close + 1
+            called = x == "("
         elif x == "<" and j in src.template_close:
             j = src.template_close[j] + 1
             called = False
