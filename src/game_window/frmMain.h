@@ -12,7 +12,6 @@
 #include <QMainWindow>
 
 #include <array>
-#include <optional>
 
 class QFrame;
 class QLabel;
