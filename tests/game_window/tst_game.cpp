@@ -3,6 +3,7 @@
 // how the board and the window look.
 #include "game_fixture.h"
 #include "platform/browser_launch.h"
+#include "platform/contrast.h"
 #include "platform/web_link.h"
 
 #include <QAccessible>
@@ -24,18 +25,6 @@
 using modGrille::Colour;
 
 namespace {
-// WCAG 2 contrast between two colours.
-double contrastRatio(const QColor &a, const QColor &b) {
-    const auto luminance = [](const QColor &c) {
-        const auto f = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * f(c.redF()) + 0.7152 * f(c.greenF()) + 0.0722 * f(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The controls of `window` whose text does not fit them, each with what it needs, and those
 // that show no text where they have no picture either; then the menu items without a caption.
 QStringList clippedIn(const QWidget &window) {
@@ -382,7 +371,7 @@ private slots:
     }
 
     // The chooser's flags were once swapped: each button shows its country's flag, read by its
-    // colours left, above, right and below the middle.
+    // colours left, above, right and below the middle, and is named after its language.
     void chooserShowsEachLanguagesFlag() {
         const std::pair<const char *, QColor> colours[] = {
             {"k", Qt::black},           {"w", Qt::white},          {"r", QColor(220, 20, 40)},
@@ -407,12 +396,16 @@ private slots:
                 QString letters;
                 for (QPoint at : {QPoint(5, 16), QPoint(16, 8), QPoint(26, 16), QPoint(16, 24)})
                     letters += QLatin1String(nearest(image.pixelColor(at * scale)));
-                seen << letters;
+                // What hovering shows and what a screen reader says of the flag.
+                seen << letters + u' ' + flag->toolTip() + u'/' +
+                            QAccessible::queryAccessibleInterface(flag)->text(QAccessible::Name);
             }
             dialog.reject();
         });
         // English, French, German, Italian, Spanish.
-        QCOMPARE(seen, QStringList({"rrrr", "bwrw", "rkry", "gwrw", "yryr"}));
+        QCOMPARE(seen, QStringList({"rrrr English/English", "bwrw Français/Français",
+                                    "rkry Deutsch/Deutsch", "gwrw Italiano/Italiano",
+                                    "yryr Spanish/Spanish"}));
     }
 
     // The link starts the browser and closes the box whatever happened, saying when the
@@ -471,6 +464,27 @@ private slots:
     // Texts vanished on a dark palette: the About box's legend (1.0:1), its link (1.8:1), the
     // chooser's title (1.9:1) and wrong digits (2.7:1); locked digits were drawn in the
     // palette's disabled grey, 1.4:1 against cyan and green, and 3.7:1 on red.
+    // The measure the palettes are judged by, against WCAG 2's worked values: each channel's
+    // weight, below and above the knee of its curve.
+    void contrastIsWcags_data() {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QColor>("ground");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+        QTest::newRow("#767676 on white") << QColor(0x767676) << QColor(Qt::white) << 4.5422;
+        QTest::newRow("red on black") << QColor(Qt::red) << QColor(Qt::black) << 5.252;
+        QTest::newRow("darkest red") << QColor(10, 0, 0) << QColor(Qt::black) << 1.01291;
+        QTest::newRow("darkest green") << QColor(0, 10, 0) << QColor(Qt::black) << 1.04342;
+        QTest::newRow("darkest blue") << QColor(0, 0, 10) << QColor(Qt::black) << 1.00438;
+    }
+    void contrastIsWcags() {
+        QFETCH(QColor, colour);
+        QFETCH(QColor, ground);
+        QFETCH(double, ratio);
+        QVERIFY(std::abs(platform::contrastRatio(colour, ground) - ratio) < 1e-4 * ratio);
+        QVERIFY(std::abs(platform::contrastRatio(ground, colour) - ratio) < 1e-4 * ratio);
+    }
+
     void everyTextReadsOnEveryPalette_data() {
         QTest::addColumn<bool>("dark");
         QTest::addColumn<QString>("text");    // a cell's state, or "command/label" in its dialog
@@ -562,7 +576,7 @@ private slots:
             })->first);
         double best = 1.0;
         for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it)
-            best = std::max(best, contrastRatio(QColor::fromRgb(*it), ground));
+            best = std::max(best, platform::contrastRatio(QColor::fromRgb(*it), ground));
         QVERIFY2(best >= contrast, qPrintable(QString::number(best)));
     }
 
@@ -665,6 +679,12 @@ private slots:
         QVERIFY(table);
         QCOMPARE(table->rowCount() * 10 + table->columnCount(), 99);
         QVERIFY(!table->cellAt(0, 9) && !table->cellAt(9, 0) && !table->cellAt(-1, 0));
+        // Nothing is ever selected: a screen reader would say "selected" of rows and cells.
+        QVERIFY(!table->selectedCellCount() && !table->selectedColumnCount() &&
+                !table->selectedRowCount() && table->selectedCells().isEmpty() &&
+                table->selectedColumns().isEmpty() && table->selectedRows().isEmpty() &&
+                !table->isRowSelected(0) && !table->isColumnSelected(0) && !table->selectRow(0) &&
+                !table->selectColumn(0) && !table->unselectRow(0) && !table->unselectColumn(0));
         QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Spielfeld"));
         // Row 3, column 8, made a given whatever the grid.
         const int given = 2 * 9 + 7;
@@ -679,6 +699,15 @@ private slots:
         QCOMPARE(cell->text(QAccessible::Value), QString(QLatin1Char(m_game->right(given))));
         QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("vorgegeben"));
         QVERIFY(cell->state().readOnly && !cell->state().disabled);
+        // One cell a digit wide, unselected, read character by character as its digit.
+        QAccessibleTableCellInterface *place = cell->tableCellInterface();
+        QAccessibleTextInterface *digit = cell->textInterface();
+        int start = -1, end = -1;
+        digit->attributes(0, &start, &end);
+        QVERIFY(!place->isSelected() && place->rowExtent() == 1 && place->columnExtent() == 1 &&
+                place->table() == board && digit->selectionCount() == 0 &&
+                digit->characterCount() == 1 && start == 0 && end == 1);
+        QCOMPARE(digit->text(0, 1), QString(QLatin1Char(m_game->right(given))));
     }
 
     // Judgements used to go unspoken: a wrong digit is told by a notification that appears

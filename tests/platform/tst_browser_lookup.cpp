@@ -96,8 +96,10 @@ private slots:
              entry("home/.local/share/applications/b.desktop", execB)},
             b, "temphtm.HTM", "unset folders");
         // The relative folders would hold the list, from the folder the lookup runs in.
-        row("relative folders ignored", {list("config/", "a.desktop"), A, BH}, b, "temphtm.HTM",
-            "relative folders");
+        row("relative folders ignored",
+            {list("config/", "a.desktop"), A,
+             entry("home/.local/share/applications/a.desktop", execA + html), BH},
+            b, "temphtm.HTM", "relative folders");
     }
     void findsTheAssociatedProgram() {
         QFETCH(QStringList, files);
@@ -122,6 +124,8 @@ private slots:
         } else if (change == QLatin1String("relative folders")) {
             env.configHome = QStringLiteral("config");
             env.configDirs = {QStringLiteral("config")};
+            env.home = QStringLiteral("home"); // and no data home
+            env.dataHome.clear();
         }
 
         const QString before = QDir::currentPath();
