@@ -1,5 +1,6 @@
 #include "platform/browser_lookup.h"
 
+#include "platform/browser_command.h"
 #include "platform/desktop_exec.h"
 
 #include <QDir>
@@ -308,6 +309,10 @@ QStringList FindExecutable(const QString &document, const QString &address,
             return entry.command;
     }
     return {};
+}
+
+QStringList browserCommand(const QString &document, const QString &address) {
+    return FindExecutable(document, address, currentXdgEnvironment());
 }
 
 } // namespace platform

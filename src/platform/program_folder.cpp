@@ -1,29 +1,11 @@
 #include "platform/program_folder.h"
 
+#include "platform/files.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
-#include <unistd.h>
-
 namespace platform {
-
-namespace {
-
-QString configurationFolder() {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // Relative paths are invalid by the XDG rules and are ignored.
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/vexoro");
-}
-
-bool programFolderWritable() {
-    // Creating and renaming files needs write and search permission on the folder.
-    return ::access(QFile::encodeName(programFolder()).constData(), W_OK | X_OK) == 0;
-}
-
-} // namespace
 
 QString programFolder() {
     if (ProgramFolderSeam::replaced())
@@ -32,14 +14,14 @@ QString programFolder() {
 }
 
 QString settingsWritePath(const QString &name) {
-    if (programFolderWritable())
+    if (files::folderWritable(programFolder()))
         return programFolder() + u'/' + name;
-    return configurationFolder() + u'/' + name;
+    return files::ownSettingsFolder() + u'/' + name;
 }
 
 QString settingsReadPath(const QString &name) {
-    if (!programFolderWritable()) {
-        QString own = configurationFolder() + u'/' + name;
+    if (!files::folderWritable(programFolder())) {
+        QString own = files::ownSettingsFolder() + u'/' + name;
         if (QFileInfo::exists(own))
             return own;
     }

@@ -10,9 +10,9 @@ namespace platform {
 QString programFolder();
 
 // Where the game writes `name` (start.ini and its temporary files): in the program's
-// folder, or, when the player may not write there (an installation under /usr), in the
-// player's configuration folder $XDG_CONFIG_HOME/vexoro (default ~/.config/vexoro). Creates
-// nothing: the writer makes the folder.
+// folder, or, when the player may not write there (an installation under /usr or Program
+// Files), in the player's own folder: $XDG_CONFIG_HOME/vexoro (default ~/.config/vexoro), on
+// Windows %APPDATA%\vexoro. Creates nothing: the writer makes the folder.
 QString settingsWritePath(const QString &name);
 
 // Where the game reads `name` from: as settingsWritePath, except that beside a read-only

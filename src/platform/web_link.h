@@ -26,7 +26,7 @@ private:
 };
 
 // A test inspects the document or counts lookups instead of the lookup of the command that
-// opens the address (by default FindExecutable in the current XDG environment).
+// opens the address (by default browserCommand).
 using LookupSeam =
     Seam<struct LookupTag, QStringList(const QString &document, const QString &address)>;
 

@@ -1,5 +1,6 @@
 #include "settings/language_file.h"
 
+#include "platform/files.h"
 #include "settings/ini_file.h"
 
 #include <QDateTime>
@@ -9,13 +10,10 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
 
 namespace settings {
+
+namespace files = platform::files;
 
 namespace {
 
@@ -31,39 +29,22 @@ QString randomSuffix() {
     return suffix;
 }
 
-// Creates a new, empty regular file beside `iniPath` and returns its path. O_EXCL makes
-// sure nothing that already exists under the chosen name, a link included, is opened.
+// Creates a new, empty regular file beside `iniPath` and returns its path. Nothing that
+// already exists under the chosen name, a link included, is opened.
 QString createTempFile(const QString &iniPath) {
     const QFileInfo ini(iniPath);
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         // The writer's process number tells a later write whether the file is abandoned.
-        QString path = ini.dir().filePath(ini.fileName() + u'.' + QString::number(::getpid()) +
-                                          u'-' + randomSuffix() + QStringLiteral(".tmp"));
-        const int fd = ::open(QFile::encodeName(path).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
+        QString path =
+            ini.dir().filePath(ini.fileName() + u'.' + QString::number(files::processId()) + u'-' +
+                               randomSuffix() + QStringLiteral(".tmp"));
+        const files::Creation created = files::createNew(path);
+        if (created == files::Creation::Created)
             return path;
-        }
-        if (errno != EEXIST)
+        if (created == files::Creation::Failed)
             return {};
     }
     return {};
-}
-
-// Flushes `path` to the disk, so that the rename never exposes a file whose bytes are not
-// written yet.
-bool syncToDisk(const QString &path, int flags) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | flags);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-bool processRunning(qint64 pid) {
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
 // Removes fresh files of ours that an interrupted rewrite left behind: those whose writer
@@ -77,7 +58,7 @@ void removeAbandoned(const QString &iniPath) {
     for (const QFileInfo &entry : entries) {
         qint64 pid = 0;
         if (isRewriteTempFile(ini.fileName(), entry.fileName(), &pid) && !entry.isSymLink() &&
-            (!processRunning(pid) || entry.lastModified().toUTC() < cutoff))
+            (!files::processRunning(pid) || entry.lastModified().toUTC() < cutoff))
             QFile::remove(entry.filePath());
     }
 }
@@ -127,8 +108,7 @@ QString writeTempFile(const QString &iniPath, float numLangue) {
     const QString section = u'[' + QLatin1String(SettingsSection) + u']';
     const QString key = QLatin1String(LanguageKey);
     if (EcrireIni(section, temp) && EcrireIni(key, temp, numLangue) &&
-        holdsExactly(temp, IniLine(section) + IniLine(key, numLangue)) &&
-        syncToDisk(temp, O_NOFOLLOW))
+        holdsExactly(temp, IniLine(section) + IniLine(key, numLangue)) && files::flush(temp))
         return temp;
     QFile::remove(temp);
     return {};
@@ -146,15 +126,7 @@ bool writeLanguageFile(const QString &iniPath, float numLangue) {
         temp = writeTempFile(iniPath, numLangue);
     if (temp.isEmpty())
         return false;
-    const QByteArray source = QFile::encodeName(temp);
-    // rename() replaces the old file in one step; a link in its place is replaced, never
-    // followed.
-    if (std::rename(source.constData(), QFile::encodeName(iniPath).constData()) != 0) {
-        ::unlink(source.constData());
-        return false;
-    }
-    syncToDisk(QFileInfo(iniPath).absolutePath(), O_DIRECTORY);
-    return true;
+    return files::replace(temp, iniPath);
 }
 
 } // namespace settings
