@@ -9,6 +9,10 @@ QFont fontOfSize(qreal points) {
     // The application font is the desktop's sans-serif face; a style hint would only add a
     // font-matching pass at start-up.
     QFont font = QApplication::font();
+#ifdef Q_OS_WIN
+    // The design's MS Sans Serif, which Windows maps to its outline Microsoft Sans Serif.
+    font.setFamily(QStringLiteral("Microsoft Sans Serif"));
+#endif
     font.setPointSizeF(points);
     return font;
 }
