@@ -11,6 +11,10 @@ namespace platform {
 // shell, and returns at once without waiting for it. True when the program started.
 bool startBrowser(const QStringList &command);
 
+// Starts `program` with `arguments` as the system starts a program for the user: detached on
+// Linux, through the shell (ShellExecuteW, "open") on Windows. True when it started.
+bool startDetached(const QString &program, const QStringList &arguments);
+
 // A test records the request or makes it fail instead of starting a program.
 using LaunchSeam =
     Seam<struct LaunchTag, bool(const QString &program, const QStringList &arguments)>;

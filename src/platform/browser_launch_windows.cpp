@@ -29,12 +29,7 @@ QString quoted(const QString &argument) {
 }
 } // namespace
 
-bool startBrowser(const QStringList &command) {
-    if (command.isEmpty())
-        return false;
-    const QStringList arguments = command.mid(1);
-    if (LaunchSeam::replaced())
-        return LaunchSeam::call(command.first(), arguments);
+bool startDetached(const QString &program, const QStringList &arguments) {
     QStringList parameters;
     for (const QString &argument : arguments)
         parameters << quoted(argument);

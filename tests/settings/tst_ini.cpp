@@ -7,7 +7,9 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 using settings::EcrireIni;
 using settings::LireIni;
@@ -77,20 +79,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("writeFails");
         QTest::newRow("missing file") << "none.ini" << false;
-        QTest::newRow("dangling link") << "link" << false;
         QTest::newRow("folder in its place") << "folder" << true;
         QTest::newRow("missing folder") << "missing/start.ini" << true;
+#ifndef Q_OS_WIN // links and pipes in folders are POSIX's
+        QTest::newRow("dangling link") << "link" << false;
         QTest::newRow("a pipe, which would never end") << "fifo" << false;
+#endif
     }
     void unusablePath() {
         QFETCH(QString, name);
         QFETCH(bool, writeFails);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+#ifndef Q_OS_WIN
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")),
                             dir.filePath(QStringLiteral("link"))));
         QCOMPARE(
             ::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+#endif
         const QString path = dir.filePath(name);
         QCOMPARE(LireIni(QStringLiteral("LastOpen"), QStringLiteral("Language"), path), QString());
         if (writeFails)

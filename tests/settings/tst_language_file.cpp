@@ -121,7 +121,7 @@ private slots:
         const QString running = QString::number(QCoreApplication::applicationPid());
         // A child that has ended and been reaped: its files are abandoned whatever their age.
         QProcess child;
-        child.start(QStringLiteral("true"), {});
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("-functions")});
         QVERIFY(child.waitForStarted());
         const QString ended = QString::number(child.processId());
         QVERIFY(child.waitForFinished());
@@ -132,7 +132,9 @@ private slots:
         row("writer ended", "start.ini." + ended + "-Ab3xY9.tmp", 0, true);
         row("old, writer running", "start.ini." + running + "-Ab3xY9.tmp", old, true);
         row("being written by another copy", "start.ini." + running + "-Ab3xY9.tmp", 0, false);
+#ifndef Q_OS_WIN // a link there is a shortcut file
         row("link to an old file", "start.ini." + ended + "-Ab3xY9.tmp", old, false, true);
+#endif
     }
     void leftoversOfAnInterruptedRewrite() {
         QFETCH(QString, name);

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Tests the Windows build under Wine: the project's tests that need no X display, with Qt's
+# offscreen platform, then a short game of the packed vexoro.exe on Xvfb with a window
+# manager. Builds first with tools/make_windows.sh (Qt's first cross-build is long; see it).
+# Ends with "N passed, M failed"; exit status 1 when anything failed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+source tools/windows/common.sh
+
+tools/install_deps.sh wine64 xvfb xauth xdotool openbox x11-utils imagemagick unzip \
+    fonts-dejavu-core python3 >&2
+zip=$(VEXORO_WINDOWS_TESTS=ON tools/make_windows.sh | tail -n 1)
+
+work=$(mktemp -d)
+trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine64 wineboot --init >/dev/null 2>&1
+
+# A Linux path as Windows programs under Wine see it: drive Z: is the root.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+passed=0 failed=0
+result() { # name status
+    if [ "$2" -eq 0 ]; then
+        passed=$((passed + 1))
+        echo "PASS: $1"
+    else
+        failed=$((failed + 1))
+        echo "FAIL: $1"
+    fi
+}
+
+# The unit tests beside the DLLs and plugins they need, with a font for the offscreen
+# platform. Wine keeps the QT_ variables of Linux from Windows programs; WINEQT_ passes them.
+tests="$work/tests"
+mkdir -p "$tests/platforms" "$tests/fonts"
+deploy_runtime "$tests"
+cp "$qt_prefix/bin/Qt6Test.dll" "$tests/"
+cp "$qt_prefix/plugins/platforms/qoffscreen.dll" "$tests/platforms/"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$tests/fonts/"
+find build-windows/tests -name 'tst_*.exe' -exec cp {} "$tests/" \;
+for exe in "$tests"/tst_*.exe; do
+    name=$(basename "$exe" .exe)
+    status=0
+    (cd "$tests" && WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR="$(windows_path "$tests/fonts")" \
+        timeout 600 wine64 "$name.exe" >"$work/$name.log" 2>&1) || status=$?
+    [ "$status" -eq 0 ] || tail -n 30 "$work/$name.log"
+    result "$name (under Wine, offscreen)" "$status"
+done
+
+# The game as a player unzips it, and a stand-in browser registered for .htm documents.
+unzip -q "$zip" -d "$work/game"
+game=$(echo "$work"/game/*)
+$mingw-gcc-posix -O1 -o "$work/browser.exe" -x c - <<'EOF'
+#include <stdio.h>
+#include <string.h>
+#include <windows.h>
+/* Writes its arguments, one a line, to browser-got.txt beside itself. */
+int main(int argc, char **argv) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(NULL, path, MAX_PATH);
+    strcpy(strrchr(path, '\\') + 1, "browser-got.txt");
+    FILE *record = fopen(path, "w");
+    for (int i = 1; i < argc; ++i)
+        fprintf(record, "%s\n", argv[i]);
+    return fclose(record);
+}
+EOF
+browser=$(windows_path "$work/browser.exe")
+wine64 reg add 'HKCU\Software\Classes\.htm' /ve /d vexoro.test.page /f >/dev/null 2>&1
+wine64 reg add 'HKCU\Software\Classes\vexoro.test.page\shell\open\command' /ve \
+    /d "\"$browser\" \"%1\"" /f >/dev/null 2>&1
+
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+sleep 1
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+status=0
+python3 tools/windows/wine_scenario.py "$game" "$work/browser-got.txt" || status=$?
+kill "$wm" "$xvfb" 2>/dev/null || true
+result "vexoro.exe under Wine on Xvfb with openbox" "$status"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
