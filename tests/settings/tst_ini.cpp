@@ -55,7 +55,8 @@ private slots:
         row("key on header + 200", "[LastOpen]\r\n" + filler(199) + "Language=6", "6");
         row("key on header + 201", "[LastOpen]\r\n" + filler(200) + "Language=6", "");
         // The section search gives up after 20,000 rounds; the key search goes on from there.
-        row("no header, key on line 20,001", filler(20000) + "Language=7\r\n", "7");
+        row("no header: the key search starts on line 20,001",
+            filler(19999) + "Language=5\r\nLanguage=7\r\n", "7");
         row("header past the limit, key past line 20,201",
             filler(20200) + "[LastOpen]\r\nLanguage=8\r\n", "");
         const QByteArray shortKey = "[LastOpen]\r\nLang=6\r\nLanguage=2\r\n";
