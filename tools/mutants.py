@@ -96,7 +96,8 @@ def shifted(literal, delta):
 
 
 def enclosing_call(src, i):
-    """The name before the parenthesis that holds token i as an argument, or None."""
+    """The name before the parenthesis that holds token i as an argument, and that name's
+    token; (None, None) when there is none."""
     depth = 0
     for j in range(i - 1, 0, -1):
         t = src.t(j)
@@ -104,17 +105,21 @@ def enclosing_call(src, i):
             depth += 1
         elif t == "(":
             if depth == 0:
-                return src.t(j - 1)
+                return src.t(j - 1), j - 1
             depth -= 1
         elif t in (";", "{", "}"):
-            return None
-    return None
+            return None, None
+    return None, None
 
 
 def same_pixels(src, i, old, new):
     """Whether a layout length in twips keeps its pixels: 15 twips make one, and the division
     drops the rest, so most lengths ±1 build the same window."""
-    if enclosing_call(src, i) not in ("twips", "twipsRect"):
+    name, at = enclosing_call(src, i)
+    # A dialog's client size is a QSize in twips too.
+    if name == "QSize":
+        name = "twips" if enclosing_call(src, at)[0] == "DesignDialog" else name
+    if name not in ("twips", "twipsRect"):
         return False
     values = [int(re.sub(r"[^0-9-]", "", v)) for v in (old, new)]
     return int(values[0] / 15) == int(values[1] / 15)
