@@ -76,6 +76,16 @@ if [ "$(cat "$qt_prefix/stamp" 2>/dev/null)" != "$qt_stamp" ]; then
     build_qt
 fi
 
+# The notices of the libraries Qt carries its own copies of, from the same source.
+notices="$qt_prefix/licences/qt/3rdparty"
+if [ ! -d "$notices" ]; then
+    mkdir -p "$notices"
+    tar -xJf "$cache"/qt6-base_*.orig.tar.xz -C "$notices" --strip-components=3 --wildcards \
+        '*/src/3rdparty/'{double-conversion,freetype,harfbuzz-ng,libjpeg,libpng,md4c,pcre2,zlib}'/*LICEN[CS]E*' \
+        '*/src/3rdparty/harfbuzz-ng/COPYING' '*/src/3rdparty/libjpeg/ijg-license.txt' \
+        '*/src/3rdparty/freetype/docs/FTL.TXT'
+fi
+
 build=build-windows
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="${VEXORO_WINDOWS_TESTS:-OFF}" \
     -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
@@ -87,7 +97,7 @@ name=vexoro-$version-windows-x86_64
 stage="$build/$name"
 rm -rf "$stage" "$build/$name.zip"
 mkdir -p "$stage"
-cp "$build/src/app/vexoro.exe" "$stage/"
+cp "$(find "$build" -name vexoro.exe -not -path "$stage/*" | head -n 1)" "$stage/"
 x86_64-w64-mingw32-strip "$stage/vexoro.exe"
 deploy_runtime "$stage"
 cat >"$stage/README.txt" <<EOF
