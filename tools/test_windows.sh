@@ -8,14 +8,14 @@ cd "$(dirname "$0")/.."
 root=$PWD
 source tools/windows/common.sh
 
-tools/install_deps.sh wine64 xvfb xauth xdotool openbox x11-utils imagemagick unzip \
+tools/install_deps.sh wine wine64 xvfb xauth xdotool openbox x11-utils imagemagick unzip \
     fonts-dejavu-core python3 >&2
 zip=$(VEXORO_WINDOWS_TESTS=ON tools/make_windows.sh | tail -n 1)
 
 work=$(mktemp -d)
 trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine64 wineboot --init >/dev/null 2>&1
+wine wineboot --init >/dev/null 2>&1
 
 # A Linux path as Windows programs under Wine see it: drive Z: is the root.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
@@ -44,7 +44,7 @@ for exe in "$tests"/tst_*.exe; do
     name=$(basename "$exe" .exe)
     status=0
     (cd "$tests" && WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR="$(windows_path "$tests/fonts")" \
-        timeout 600 wine64 "$name.exe" >"$work/$name.log" 2>&1) || status=$?
+        timeout 600 wine "$name.exe" >"$work/$name.log" 2>&1) || status=$?
     [ "$status" -eq 0 ] || tail -n 30 "$work/$name.log"
     result "$name (under Wine, offscreen)" "$status"
 done
@@ -68,8 +68,8 @@ int main(int argc, char **argv) {
 }
 EOF
 browser=$(windows_path "$work/browser.exe")
-wine64 reg add 'HKCU\Software\Classes\.htm' /ve /d vexoro.test.page /f >/dev/null 2>&1
-wine64 reg add 'HKCU\Software\Classes\vexoro.test.page\shell\open\command' /ve \
+wine reg add 'HKCU\Software\Classes\.htm' /ve /d vexoro.test.page /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Classes\vexoro.test.page\shell\open\command' /ve \
     /d "\"$browser\" \"%1\"" /f >/dev/null 2>&1
 
 display=:$((90 + RANDOM % 9))

@@ -96,7 +96,7 @@ class Board:
 
 
 def start(folder):
-    game = subprocess.Popen(["wine64", "vexoro.exe"], cwd=folder, stdout=subprocess.DEVNULL,
+    game = subprocess.Popen(["wine", "vexoro.exe"], cwd=folder, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     window = wait_for(lambda: (windows(TITLE) or [None])[0])
     return game, window
