@@ -33,11 +33,11 @@ bool startDetached(const QString &program, const QStringList &arguments) {
     QStringList parameters;
     for (const QString &argument : arguments)
         parameters << quoted(argument);
-    const std::wstring program = QDir::toNativeSeparators(command.first()).toStdWString();
+    const std::wstring file = QDir::toNativeSeparators(program).toStdWString();
     const std::wstring line = parameters.join(u' ').toStdWString();
     // The shell starts it and returns at once; above 32 when it started.
     const auto started = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteW(nullptr, L"open", program.c_str(), line.c_str(), nullptr, SW_SHOWNORMAL));
+        ::ShellExecuteW(nullptr, L"open", file.c_str(), line.c_str(), nullptr, SW_SHOWNORMAL));
     return started > 32;
 }
 

@@ -10,8 +10,9 @@ QFont fontOfSize(qreal points) {
     // font-matching pass at start-up.
     QFont font = QApplication::font();
 #ifdef Q_OS_WIN
-    // The design's MS Sans Serif, which Windows maps to its outline Microsoft Sans Serif.
-    font.setFamily(QStringLiteral("Microsoft Sans Serif"));
+    // The design's MS Sans Serif, which Windows maps to its outline Microsoft Sans Serif;
+    // where that is missing (Wine), the dialog face rather than the system's first guess.
+    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Shell Dlg 2")});
 #endif
     font.setPointSizeF(points);
     return font;

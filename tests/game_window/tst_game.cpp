@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -607,22 +608,27 @@ private slots:
     // "Browser Not Found" opened at the screen's corner: its owner was the active window, the
     // frameless About box, whose place the toolkit did not know. Every box belongs to the game.
     void messageBoxesBelongToTheGame() {
-        bool shown = false, ownedByGame = false;
+        QStringList seen;
         m_game->withDialog("mnuInfo", [&](QDialog &about) {
             about.show();
             QApplication::setActiveWindow(&about);
             platform::MessageSeam::replace({});
-            QTimer::singleShot(0, &about, [&] {
-                if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                    shown = true;
-                    ownedByGame = box->parentWidget() == m_game->window.get();
-                    box->done(0);
-                }
-            });
-            platform::showMessage(QStringLiteral("!"), platform::Exclamation);
+            for (int style : {platform::Exclamation, platform::Information}) {
+                QTimer::singleShot(0, &about, [&] {
+                    if (auto *box =
+                            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                        seen << QStringLiteral("%1 %2").arg(
+                            box->parentWidget() == m_game->window.get() ? "game" : "other",
+                            box->icon() == QMessageBox::Warning ? "warning" : "information");
+                        box->done(0);
+                    }
+                });
+                platform::showMessage(QStringLiteral("!"), style);
+            }
             about.reject();
         });
-        QVERIFY(shown && ownedByGame);
+        // And each with the icon of its style: "Browser Not Found" a warning, "Bravo !" not.
+        QCOMPARE(seen, QStringList({"game warning", "game information"}));
     }
 
     // Every window as the player sees it, pixel for pixel, against the pictures looked at and

@@ -173,6 +173,7 @@ private slots:
         QVERIFY(aged.open(QIODevice::ReadWrite) &&
                 aged.setFileTime(QDateTime::currentDateTime().addSecs(-age),
                                  QFileDevice::FileModificationTime));
+        aged.close(); // Windows removes no file that is open
         if (link)
             QVERIFY(QFile::link(file, path));
         QVERIFY(writeLanguageFile(dir.filePath(QStringLiteral("start.ini")), 1.0f));
