@@ -156,8 +156,7 @@ def main(folder, record):
     before = set(windows(""))
     key("alt+p")
     key("Return")
-    about = wait_for(lambda: [w for w in windows("") if w not in before and
-                              abs(geometry(w)[2] - 420) <= 2], 20)
+    about = wait_for(lambda: [w for w in windows("^Vexoro$") if w not in before], 20)
     if not check("French menus after the restart (Alt+P, Enter opens the About box)", about):
         key("F3")
         return
@@ -165,7 +164,7 @@ def main(folder, record):
     # The box closes once the link has taken a click; a click before it is ready is lost.
     x, y, _, _ = geometry(about[0])
     for _ in range(20):
-        if about[0] not in windows(""):
+        if about[0] not in windows("^Vexoro$"):
             break
         run("xdotool", "mousemove", str(x + (120 + 1920 + 600) // 15),
             str(y + (1080 + 127) // 15), "click", "1")
