@@ -95,6 +95,15 @@ class Board:
         return letters
 
 
+def open_about(menu_key):
+    """Opens the About box through the menu that `menu_key` opens, then Enter on its one
+    command; the box's windows, or None when none appeared."""
+    before = set(windows(""))
+    menu_key()
+    key("Return")
+    return wait_for(lambda: [w for w in windows("^Vexoro$") if w not in before], 20)
+
+
 def start(folder):
     game = subprocess.Popen(["wine", "vexoro.exe"], cwd=folder, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
@@ -109,6 +118,10 @@ def main(folder, record):
         return
     check("no start.ini before a language is chosen", not os.path.exists(ini))
     run("xdotool", "windowactivate", "--sync", window)
+    about = open_about(lambda: key("alt+a"))
+    check("English menus at the first start (Alt+A, Enter opens the About box)", about)
+    key("Escape")
+    wait_for(lambda: not set(about or []) & set(windows("^Vexoro$")), 20)
 
     # A new game by the keyboard: F2, then Enter on the dialog's OK (assistance on).
     key("F2")
@@ -152,11 +165,8 @@ def main(folder, record):
     if not check("the game starts again", window is not None):
         return
     run("xdotool", "windowactivate", "--sync", window)
-    # "A &propos" is French only: Alt+P opens its menu, Enter its one command, the About box.
-    before = set(windows(""))
-    key("alt+p")
-    key("Return")
-    about = wait_for(lambda: [w for w in windows("^Vexoro$") if w not in before], 20)
+    # "A &propos" is French only ("&About" in English).
+    about = open_about(lambda: key("alt+p"))
     if not check("French menus after the restart (Alt+P, Enter opens the About box)", about):
         key("F3")
         return
