@@ -120,7 +120,7 @@ def main(folder, record):
     run("xdotool", "windowactivate", "--sync", window)
     about = open_about(lambda: key("alt+a"))
     check("English menus at the first start (Alt+A, Enter opens the About box)", about)
-    key("Escape")
+    key("Return")  # on its OK
     wait_for(lambda: not set(about or []) & set(windows("^Vexoro$")), 20)
 
     # A new game by the keyboard: F2, then Enter on the dialog's OK (assistance on).
@@ -184,7 +184,6 @@ def main(folder, record):
           got == ADDRESS, repr(got))
     check("no temphtm.HTM is left", not any(
         name.lower() == "temphtm.htm" for name in os.listdir(folder)))
-    key("Escape")
     key("F3")
     check("F3 quits again", wait_for(lambda: game.poll() is not None, 30) is not None)
 
