@@ -2,6 +2,7 @@
 // through the cells, the popup, Finish, the language chooser and the About box's link, and
 // how the board and the window look.
 #include "game_fixture.h"
+#include "game_window/window_placement.h"
 #include "platform/browser_launch.h"
 #include "platform/contrast.h"
 #include "platform/web_link.h"
@@ -214,6 +215,12 @@ private slots:
         QTest::mouseClick(m_game->cell(i), Qt::LeftButton, {},
                           m_game->cell(i)->rect().center() + QPoint(12, 0));
         QTest::keyClick(m_game->cell(i), Qt::Key_Backspace);
+        QCOMPARE(m_game->cell(i)->text(), QString());
+        // A key whose character is NUL (Ctrl+@) is a control key like the others: it empties
+        // the cell.
+        m_game->type(i, m_game->wrong(i));
+        QKeyEvent nul(QEvent::KeyPress, Qt::Key_At, Qt::ControlModifier, QString(QChar(0)));
+        QCoreApplication::sendEvent(m_game->cell(i), &nul);
         QCOMPARE(m_game->cell(i)->text(), QString());
     }
 
@@ -603,6 +610,15 @@ private slots:
         window.move(moved);
         settle();
         QCOMPARE(window.pos(), moved);
+    }
+
+    // On a screen a few pixels taller than the frame, the frame goes up just enough to show
+    // its foot: whole, inside the free area, its bottom edge on the area's.
+    void frameFitsAShortScreen() {
+        const QRect frame(100, 100, 413, 407), window(102, 122, 409, 383); // a 20 px title bar
+        const QRect screen(0, 0, 1280, 410);
+        const QRect placed(FramePosition(screen, screen, frame, window, 21, 57), frame.size());
+        QCOMPARE(placed.bottom(), screen.bottom());
     }
 
     // "Browser Not Found" opened at the screen's corner: its owner was the active window, the
