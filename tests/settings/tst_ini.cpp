@@ -62,6 +62,7 @@ private slots:
         const QByteArray shortKey = "[LastOpen]\r\nLang=6\r\nLanguage=2\r\n";
         row("compare 4", shortKey, "6", 4);
         row("negative compare length", shortKey, "", -1);
+        row("negative compare length, no key", shortKey, "", -1, "");
         row("compare 20: a shorter line counts whole", "[LastOpen]\r\nLanguage=2\r\nLanguage\r\n",
             "Language", 20);
     }
