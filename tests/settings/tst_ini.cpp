@@ -41,6 +41,9 @@ private slots:
         row("no final line end", "[LastOpen]\r\nLanguage=3", "3");
         row("CR LF across the 64 KiB buffer",
             QByteArray(65535, 'x') + "\r\n[LastOpen]\r\nLanguage=3", "3");
+        const QByteArray longValue = QByteArray(65515, 'x') + '3'; // its 3 is byte 65,537
+        row("last byte alone past the 64 KiB buffer", "[LastOpen]\r\nLanguage=" + longValue,
+            QString::fromLatin1(longValue));
         row("bytes read as Latin-1", "[LastOpen]\r\nLanguage=\xe9\xff",
             QStringLiteral(u"\u00e9\u00ff"));
         row("NUL byte kept", QByteArray("[LastOpen]\r\nLanguage=a\0b", 24),
