@@ -50,7 +50,7 @@ private slots:
         QTest::newRow("German 0") << 3.0f << 0 << "0 korrigiert";
         QTest::newRow("Italian 0") << 4.0f << 0 << "0 corrette";
         QTest::newRow("Spanish 1") << 5.0f << 1 << "1 corregida";
-        QTest::newRow("no language: English") << 7.0f << 2 << "2 corrected";
+        QTest::newRow("no language (6): English") << 6.0f << 2 << "2 corrected";
     }
     void countedWordsAgreeWithTheirNumber() {
         QFETCH(float, language);

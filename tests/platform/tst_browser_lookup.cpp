@@ -1,5 +1,6 @@
 // Finding the program the desktop opens an HTML document with, by the freedesktop rules, in a
 // desktop of its own inside a temporary folder.
+#include "platform/browser_command.h"
 #include "platform/browser_lookup.h"
 #include "platform/desktop_exec.h"
 #include "platform/xdg_fixture.h"
@@ -134,6 +135,39 @@ private slots:
             xdg.path(QStringLiteral("doc/") + document), QStringLiteral("www.example.org/"), env);
         QDir::setCurrent(before);
         QCOMPARE(found.value(0), expected.isEmpty() ? QString() : xdg.path(expected));
+    }
+
+    // What the game calls reads the desktop from the process's own variables: the list in
+    // XDG_CONFIG_HOME, the entry in the second of XDG_DATA_DIRS, the program on PATH.
+    void lookupReadsTheProcessEnvironment() {
+        XdgFixture xdg;
+        QVERIFY(xdg.isValid());
+        QVERIFY(xdg.write(QStringLiteral("bin/browser-a"), "#!/bin/sh\n", 0755));
+        QVERIFY(xdg.write(QStringLiteral("config/mimeapps.list"),
+                          "[Default Applications]\ntext/html=a.desktop\n"));
+        QVERIFY(xdg.write(QStringLiteral("share2/applications/a.desktop"),
+                          "[Desktop Entry]\nType=Application\n" + execA));
+        QVERIFY(xdg.write(QStringLiteral("doc/temphtm.HTM"), "\r\n"));
+        const platform::XdgEnvironment env = xdg.environment();
+        const std::pair<const char *, QString> variables[] = {
+            {"HOME", env.home},
+            {"XDG_CONFIG_HOME", env.configHome},
+            {"XDG_CONFIG_DIRS", env.configDirs.join(u':')},
+            {"XDG_DATA_HOME", env.dataHome},
+            {"XDG_DATA_DIRS", env.dataDirs.join(u':')},
+            {"XDG_CURRENT_DESKTOP", env.currentDesktops.join(u':')},
+            {"PATH", env.path.join(u':')}};
+        QList<QByteArray> before;
+        for (const auto &[name, value] : variables) {
+            before << qgetenv(name);
+            qputenv(name, value.toLocal8Bit());
+        }
+        const QStringList command = platform::browserCommand(
+            xdg.path(QStringLiteral("doc/temphtm.HTM")), QStringLiteral("www.example.org/"));
+        for (qsizetype i = 0; i < before.size(); ++i)
+            qputenv(variables[i].first, before[i]);
+        QCOMPARE(command, QStringList({xdg.path(QStringLiteral("bin/browser-a")),
+                                       QStringLiteral("www.example.org/")}));
     }
 
     void execCommandLine_data() {
