@@ -98,7 +98,7 @@ stage="$build/$name"
 rm -rf "$stage" "$build/$name.zip"
 mkdir -p "$stage"
 cp "$(find "$build" -name vexoro.exe -not -path "$stage/*" | head -n 1)" "$stage/"
-x86_64-w64-mingw32-strip "$stage/vexoro.exe"
+"$mingw-strip" "$stage/vexoro.exe"
 deploy_runtime "$stage"
 cat >"$stage/README.txt" <<EOF
 Vexoro $version for 64-bit Windows
