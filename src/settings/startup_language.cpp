@@ -17,8 +17,9 @@ bool isSpace(QChar c) {
 }
 
 // A plain decimal number: spaces or tabs around it, an optional sign, digits with an
-// optional decimal point and fraction (at least one digit in all). Returns the number
-// without its surrounding blanks, or an empty text when `text` is not such a number.
+// optional decimal point and fraction. Returns the number without its surrounding blanks,
+// or an empty text when `text` is not such a number (a sign or point alone passes here and
+// is refused by the conversion).
 QString plainNumber(const QString &text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -29,17 +30,14 @@ QString plainNumber(const QString &text) {
     qsizetype i = first;
     if (i < last && (text[i] == u'+' || text[i] == u'-'))
         ++i;
-    int digits = 0;
     bool point = false;
     for (; i < last; ++i) {
-        if (text[i] >= u'0' && text[i] <= u'9')
-            ++digits;
-        else if (text[i] == u'.' && !point)
+        if (text[i] == u'.' && !point)
             point = true;
-        else
+        else if (text[i] < u'0' || text[i] > u'9')
             return {};
     }
-    return digits > 0 ? text.mid(first, last - first) : QString();
+    return text.mid(first, last - first);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTimer>
 
 #include <cmath>
@@ -711,6 +712,13 @@ private slots:
         }
         clipped.removeDuplicates();
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+        // Each command of the menus has a caption of its own.
+        QStringList captions;
+        for (const QAction *action : m_game->window->findChildren<QAction *>())
+            if (!action->objectName().isEmpty() && !action->isSeparator())
+                captions << action->text();
+        QVERIFY(!captions.contains(QString()));
+        QCOMPARE(QSet<QString>(captions.begin(), captions.end()).size(), captions.size());
     }
 
     // A screen reader reads the board as a 9 x 9 table of its cells, givens included, in the
@@ -725,6 +733,8 @@ private slots:
         QVERIFY(table);
         QCOMPARE(table->rowCount() * 10 + table->columnCount(), 99);
         QVERIFY(!table->cellAt(0, 9) && !table->cellAt(9, 0) && !table->cellAt(-1, 0));
+        QCOMPARE(table->cellAt(8, 0), QAccessible::queryAccessibleInterface(m_game->cell(72)));
+        QCOMPARE(table->cellAt(0, 8), QAccessible::queryAccessibleInterface(m_game->cell(8)));
         // Nothing is ever selected: a screen reader would say "selected" of rows and cells.
         QVERIFY(!table->selectedCellCount() && !table->selectedColumnCount() &&
                 !table->selectedRowCount() && table->selectedCells().isEmpty() &&

@@ -2,6 +2,7 @@
 // whole command line with the address, remembering it, and the messages when that fails. The
 // browser is a script that records its arguments, registered for HTML in a desktop of its own.
 #include "platform/browser_launch.h"
+#include "platform/program_folder.h"
 #include "platform/web_link.h"
 #include "platform/xdg_fixture.h"
 #include "support/test_platform.h"
@@ -129,6 +130,27 @@ private slots:
         QTRY_COMPARE(bytesOf(record()), started(address));
         QVERIFY(m_platform->messages.isEmpty());
         QVERIFY(!QFileInfo::exists(config));
+    }
+
+    // Beside such a program the language chosen is kept in the player's folder, and read
+    // from there at the next start once it is there.
+    void readOnlyProgramKeepsTheLanguageInThePlayersFolder() {
+        const QString config = m_xdg->path(QStringLiteral("player"));
+        const QString program = m_xdg->path(QStringLiteral("no such folder"));
+        const QString own = config + QStringLiteral("/vexoro/start.ini");
+        const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        platform::ProgramFolderSeam::replace([&] { return program; });
+        const QString written = platform::settingsWritePath(QStringLiteral("start.ini"));
+        const QString readFirst = platform::settingsReadPath(QStringLiteral("start.ini"));
+        const bool kept = QDir().mkpath(config + QStringLiteral("/vexoro")) &&
+                          QFile(own).open(QIODevice::WriteOnly);
+        const QString readThen = platform::settingsReadPath(QStringLiteral("start.ini"));
+        qputenv("XDG_CONFIG_HOME", before);
+        QCOMPARE(written, own);
+        QCOMPARE(readFirst, program + QStringLiteral("/start.ini"));
+        QVERIFY(kept);
+        QCOMPARE(readThen, own);
     }
 
     // A file put in the document's place during the lookup is someone else's: it stays.

@@ -59,6 +59,7 @@ private slots:
         QTest::addColumn<QByteArray>("before"); // null: no file
         QTest::addColumn<int>("language");
         QTest::newRow("no file, Italian") << QByteArray() << 4;
+        QTest::newRow("no folder yet: made") << QByteArray("no folder") << 1;
         QTest::newRow("other lines are gone")
             << QByteArray("[Other]\r\nKey=1\r\n[LastOpen]\r\nLanguage=2\r\nExtra=x\r\n") << 5;
 #ifndef Q_OS_WIN
@@ -71,11 +72,12 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(int, language);
         QTemporaryDir dir;
-        const QString ini = dir.filePath(QStringLiteral("start.ini"));
+        const QString ini =
+            dir.filePath(before == "no folder" ? "player/vexoro/start.ini" : "start.ini");
         const QString target = dir.filePath(QStringLiteral("target"));
         if (before == "link")
             QVERIFY(writeBytes(target, "kept") && QFile::link(target, ini));
-        else if (!before.isNull() && before != "no stdin")
+        else if (!before.isNull() && !before.startsWith("no "))
             QVERIFY(writeBytes(ini, before));
 #ifndef Q_OS_WIN
         const int input = before == "no stdin" ? ::dup(0) : -1;
