@@ -97,6 +97,19 @@ QByteArray bytesOf(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// A dark theme over `light`: dark grounds, light texts, shades of the window colour.
+QPalette dusk(const QPalette &light) {
+    QPalette dark = light;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(0x2A, 0x2A, 0x2A));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xEE, 0xEE, 0xEE));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    for (auto role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark})
+        dark.setColor(role, QColor(0x3A, 0x3A, 0x3A));
+    return dark;
+}
 } // namespace
 
 class TestGame : public QObject {
@@ -520,17 +533,8 @@ private slots:
         const QPalette before = QApplication::palette();
         // Switched while the game runs, after the window or the dialog is built.
         const auto night = [&] {
-            QPalette dusk = before;
-            for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-                dusk.setColor(role, QColor(0x2A, 0x2A, 0x2A));
-            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-                dusk.setColor(role, QColor(0xEE, 0xEE, 0xEE));
-            dusk.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
-            // A dark theme's shades of its window colour.
-            for (auto role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark})
-                dusk.setColor(role, QColor(0x3A, 0x3A, 0x3A));
             if (dark)
-                QApplication::setPalette(dusk);
+                QApplication::setPalette(dusk(before));
             QCoreApplication::processEvents(); // the change reaches the widgets
         };
         QImage image;
@@ -652,25 +656,48 @@ private slots:
     // kept in tests/game_window/looks/: a control moved, resized, recoloured or left without
     // its frame shows. VEXORO_NEW_LOOKS=1 writes the pictures anew, to be looked at before
     // they are kept.
+    // On a dark palette too, switched while the game runs: the fixed colours made readable;
+    // in German, whose shortcuts heading fits at its full size.
     void everyWindowLooksAsKept_data() {
         QTest::addColumn<QString>("command"); // the dialog, or the window at start or in a game
-        for (const char *name : {"opening", "game", "mnuNew", "Language", "mnuInfo"})
+        for (const char *name :
+             {"opening", "game", "mnuNew", "Language", "mnuInfo", "dark-game", "dark-mnuInfo"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void everyWindowLooksAsKept() {
         QFETCH(QString, command);
         QApplication::setCursorFlashTime(0); // the caret stays, rather than blinking
+        const QPalette before = QApplication::palette();
+        const bool dark = command.startsWith(QLatin1String("dark-"));
+        const QString what = command.section(u'-', -1);
+        if (dark) {
+            modLangue::NumLangue = 3;
+            m_game->window->ChangeLangue();
+            QApplication::setPalette(dusk(before));
+        }
         QImage image;
-        if (command.startsWith(u'm') || command == QLatin1String("Language")) {
-            m_game->withDialog(qPrintable(command), [&](QDialog &dialog) {
+        if (what.startsWith(u'm') || what == QLatin1String("Language")) {
+            m_game->withDialog(qPrintable(what), [&](QDialog &dialog) {
                 image = dialog.grab().toImage();
                 dialog.reject();
             });
         } else {
-            if (command == QLatin1String("game"))
+            if (what == QLatin1String("game")) {
                 m_game->startGame(2, true); // the grid the fixed seed deals
+                // A wrong digit and a solved cell, in the first two open cells.
+                QList<CellEdit *> open;
+                for (int i = 0; i < 81 && open.size() < 2; ++i)
+                    if (m_game->cell(i)->isEnabled())
+                        open << m_game->cell(i);
+                open[0]->setText(QStringLiteral("8"));
+                open[0]->setForeColor(Colour::Red);
+                open[1]->setText(QStringLiteral("8"));
+                open[1]->setBackColor(Colour::Green);
+                open[1]->setEnabled(false);
+            }
             image = m_game->window->grab().toImage();
         }
+        QApplication::setPalette(before);
         const QString name = QStringLiteral("%1@%2.png").arg(command).arg(image.devicePixelRatio());
         const QString kept = QStringLiteral(VEXORO_LOOKS "/") + name;
         if (qEnvironmentVariableIntValue("VEXORO_NEW_LOOKS"))

@@ -197,6 +197,8 @@ private slots:
             {"/opt/q\"uote", "a", "b", url});
         row("escaped backslash inside quotes", "\"/opt/back\\\\\\\\slash\" %u",
             {"/opt/back\\slash", url});
+        row("backslash before a plain character inside quotes", "\"/opt/a\\\\b\" %u",
+            {"/opt/a\\b", url});
         row("address inside a word", "browser --url=%f", {"browser", "--url=" + url});
         row("percent sign", "browser --zoom=100%% %u", {"browser", "--zoom=100%", url});
         row("icon and name", "browser %i --class %c %u",

@@ -76,9 +76,11 @@ private slots:
             QCOMPARE(board.foreColor(i), i == 3 || i == 77 ? Colour::Red : Colour::WindowText);
     }
 
-    // A board left by an earlier game comes out as exactly the level's blanks and givens.
+    // A board left by an earlier game comes out as exactly the level's blanks and givens; a
+    // level past either end is the nearest one.
     void prepareLaysGivensAndBlanks() {
-        for (auto [level, empty] : {std::pair<qint16, int>{0, 40}, {1, 45}, {5, 65}}) {
+        for (auto [level, empty] :
+             {std::pair<qint16, int>{0, 40}, {1, 45}, {5, 65}, {6, 65}, {-1, 40}}) {
             MemoryBoard board = withOpen({0, 1, 2, 40});
             board.setBackColor(1, Colour::Green);
             board.setForeColor(2, Colour::Red);
