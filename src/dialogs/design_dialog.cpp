@@ -37,8 +37,7 @@ void DesignDialog::applyFixedColour(const FixedColour &fixed) {
 
 void DesignDialog::changeEvent(QEvent *event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange ||
-        event->type() == QEvent::ApplicationPaletteChange) {
+    if (event->type() == QEvent::PaletteChange) {
         for (const FixedColour &fixed : m_fixedColours)
             applyFixedColour(fixed);
     }

@@ -89,7 +89,6 @@ frmInfo::frmInfo(QWidget *parent, platform::WebLink &link)
 
     lblLien = label("lblLien", Frame1, twipsRect(1920, 1080, 2775, 255));
     lblLien->setText(QLatin1String(WebPageAddress));
-    setFixedBackground(lblLien, lightGrey);
     QFont underlined = platform::defaultFont();
     underlined.setUnderline(true);
     lblLien->setFont(underlined);

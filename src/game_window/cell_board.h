@@ -16,9 +16,7 @@ public:
     void setText(int i, const QString &text) override { m_cells[i]->setText(text); }
     bool isEnabled(int i) const override { return m_cells[i]->isEnabled(); }
     void setEnabled(int i, bool enabled) override { m_cells[i]->setEnabled(enabled); }
-    modGrille::Colour backColor(int i) const override { return m_cells[i]->backColor(); }
     void setBackColor(int i, modGrille::Colour c) override { m_cells[i]->setBackColor(c); }
-    modGrille::Colour foreColor(int i) const override { return m_cells[i]->foreColor(); }
     void setForeColor(int i, modGrille::Colour c) override { m_cells[i]->setForeColor(c); }
 
 private:

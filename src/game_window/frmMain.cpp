@@ -211,8 +211,7 @@ void frmMain::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
     // A theme switched while the game runs reaches the window, not the cells, whose palettes
     // are their own: each works its colours out again from the new palette.
-    if (event->type() == QEvent::PaletteChange ||
-        event->type() == QEvent::ApplicationPaletteChange) {
+    if (event->type() == QEvent::PaletteChange) {
         for (CellEdit *cell : txtCh) {
             if (cell) // made after the window itself
                 cell->applyColours();

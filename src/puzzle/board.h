@@ -18,7 +18,8 @@ enum class Colour {
 };
 
 // The cells as the game logic sees them. The game window implements it over its text
-// boxes; tests and benchmarks use an in-memory board.
+// boxes; tests and benchmarks use an in-memory board. The logic sets colours and never
+// reads them back: a cell's text and lock say all it needs.
 class Board {
 public:
     virtual ~Board() = default;
@@ -26,9 +27,7 @@ public:
     virtual void setText(int i, const QString &text) = 0;
     virtual bool isEnabled(int i) const = 0;
     virtual void setEnabled(int i, bool enabled) = 0;
-    virtual Colour backColor(int i) const = 0;
     virtual void setBackColor(int i, Colour colour) = 0;
-    virtual Colour foreColor(int i) const = 0;
     virtual void setForeColor(int i, Colour colour) = 0;
 };
 

@@ -26,9 +26,9 @@ public:
     void setText(int i, const QString &text) override { m_cells[i].text = text; }
     bool isEnabled(int i) const override { return m_cells[i].enabled; }
     void setEnabled(int i, bool enabled) override { m_cells[i].enabled = enabled; }
-    Colour backColor(int i) const override { return m_cells[i].back; }
+    Colour backColor(int i) const { return m_cells[i].back; }
     void setBackColor(int i, Colour colour) override { m_cells[i].back = colour; }
-    Colour foreColor(int i) const override { return m_cells[i].fore; }
+    Colour foreColor(int i) const { return m_cells[i].fore; }
     void setForeColor(int i, Colour colour) override { m_cells[i].fore = colour; }
 
     const Cell &at(int i) const { return m_cells[i]; }

@@ -449,6 +449,10 @@ private slots:
         for (const char *command : {"mnuNew", "Language", "mnuInfo", "mnuInfo", "mnuInfo"}) {
             m_game->withDialog(command, [&](QDialog &dialog) {
                 names << dialog.accessibleName();
+                dialog.show(); // as it comes: over the game, when the screen has room
+                QVERIFY(names.size() > 1 ||
+                        (dialog.geometry().center() - m_game->window->geometry().center())
+                                .manhattanLength() < 40);
                 QWidget *link = get(dialog, "lblLien");
                 if (link) { // the heading, then the legend of the three keys
                     QCOMPARE(get<QLabel>(dialog, "Label4")->text(), "Keyboard shortcuts :");
@@ -660,8 +664,8 @@ private slots:
     // in German, whose shortcuts heading fits at its full size.
     void everyWindowLooksAsKept_data() {
         QTest::addColumn<QString>("command"); // the dialog, or the window at start or in a game
-        for (const char *name :
-             {"opening", "game", "mnuNew", "Language", "mnuInfo", "dark-game", "dark-mnuInfo"})
+        for (const char *name : {"opening", "game", "mnuNew", "Language", "mnuInfo", "Bravo",
+                                 "dark-game", "dark-mnuInfo"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void everyWindowLooksAsKept() {
@@ -681,6 +685,19 @@ private slots:
                 image = dialog.grab().toImage();
                 dialog.reject();
             });
+        } else if (what == QLatin1String("Bravo")) {
+            // Under a large font, where the title sets the box's width.
+            const QFont font = QApplication::font();
+            QApplication::setFont(QFont(font.family(), 16));
+            platform::MessageSeam::replace({});
+            QTimer::singleShot(0, m_game->window.get(), [&] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    image = box->grab().toImage();
+                    box->done(0);
+                }
+            });
+            platform::showMessage(QStringLiteral("Bravo !"), platform::Information);
+            QApplication::setFont(font);
         } else {
             if (what == QLatin1String("game")) {
                 m_game->startGame(2, true); // the grid the fixed seed deals
