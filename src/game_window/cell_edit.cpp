@@ -46,7 +46,6 @@ CellEdit::CellEdit(int index, CellEvents &events, const QValidator *digits, QWid
     // The toolkit's context menu is replaced by the game's own popup (contextMenuEvent).
     setAcceptDrops(false);
     setDragEnabled(false);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
     // Last line of defence: whatever reaches the text through editing is one digit or none.
     setValidator(digits);
     connect(this, &QLineEdit::textChanged, this, &CellEdit::updateAccessibleState);
@@ -239,10 +238,17 @@ void CellEdit::inputMethodEvent(QInputMethodEvent *event) {
     event->accept();
 }
 
+QVariant CellEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // Input methods ask this of the focused control: a line edit says yes whatever its
+    // attributes, and a composing method would then take the digit keys for itself.
+    if (query == Qt::ImEnabled)
+        return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
 void CellEdit::contextMenuEvent(QContextMenuEvent *event) {
-    // A right click does nothing; the keyboard's menu key offers what a left click on the
-    // current cell offers.
-    event->accept();
+    // A right click does nothing (the event comes accepted, and goes no further); the
+    // keyboard's menu key offers what a left click on the current cell offers.
     if (event->reason() == QContextMenuEvent::Keyboard)
         m_events.txtCh_ContextKey(m_index);
 }

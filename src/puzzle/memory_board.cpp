@@ -4,7 +4,7 @@ namespace modGrille {
 
 MemoryBoard MemoryBoard::fromPicture(const QString &picture) {
     MemoryBoard board;
-    for (int i = 0; i < CellCount && i < picture.size(); ++i) {
+    for (int i = 0; i < CellCount; ++i) {
         Cell &c = board.m_cells[i];
         if (picture.at(i) == QLatin1Char('.')) {
             c.enabled = true;

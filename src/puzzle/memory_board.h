@@ -18,7 +18,8 @@ public:
     };
 
     MemoryBoard() = default;
-    // Digits become locked givens on cyan, '.' open empty cells.
+    // One character a cell, all 81: digits become locked givens on cyan, '.' open empty
+    // cells.
     static MemoryBoard fromPicture(const QString &picture);
     QString picture() const;
 

@@ -218,6 +218,10 @@ private slots:
             const QString text = m_game->cell(i)->text(); // a control key empties the cell
             QVERIFY2(text.isEmpty() || text == QLatin1String("5"), qPrintable(text));
         }
+        // Input methods are told the cell takes no text from them.
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QCoreApplication::sendEvent(m_game->cell(i), &query);
+        QVERIFY(!query.value(Qt::ImEnabled).toBool());
         // Keys without a character keep their effect, and a click places the caret as in any
         // text box: Delete before the digit, Backspace after it, delete it.
         m_game->type(i, '6');
@@ -456,6 +460,8 @@ private slots:
                 QWidget *link = get(dialog, "lblLien");
                 if (link) { // the heading, then the legend of the three keys
                     QCOMPARE(get<QLabel>(dialog, "Label4")->text(), "Keyboard shortcuts :");
+                    QCOMPARE(QAccessible::queryAccessibleInterface(get(dialog, "Label4"))->role(),
+                             QAccessible::StaticText); // only the link is one
                     QVERIFY(get<QLabel>(dialog, "Label3")
                                 ->text()
                                 .contains(QRegularExpression(QStringLiteral(
@@ -805,6 +811,9 @@ private slots:
         QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Zeile 3, Spalte 8"));
         QCOMPARE(cell->text(QAccessible::Value), QString(QLatin1Char(m_game->right(given))));
         QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("vorgegeben"));
+        modLangue::NumLangue = 4; // and then in the language chosen during the game
+        m_game->window->ChangeLangue();
+        QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("data"));
         QVERIFY(cell->state().readOnly && !cell->state().disabled);
         // One cell a digit wide, unselected, read character by character as its digit.
         QAccessibleTableCellInterface *place = cell->tableCellInterface();

@@ -76,6 +76,10 @@ private slots:
             {list("config/", "b.desktop;", "Removed Associations"),
              list("etc/", "b.desktop;", "Added Associations"), B},
             none);
+        row("a lower list's removal leaves a higher addition",
+            {list("config/", "b.desktop;", "Added Associations"),
+             list("etc/", "b.desktop;", "Removed Associations"), B},
+            b);
         row("removal hides a desktop entry",
             {list("config/", "a.desktop;", "Removed Associations"), AH,
              entry("share2/applications/b.desktop", execB + html)},

@@ -159,6 +159,7 @@ private slots:
         row("old, writer running", "start.ini." + running + "-Ab3xY9.tmp", old, true);
         row("being written by another copy", "start.ini." + running + "-Ab3xY9.tmp", 0, false);
         row("process number 0: not one of ours", "start.ini.0-Ab3xY9.tmp", old, false);
+        row("five random characters: not ours", "start.ini." + ended + "-Ab3xY.tmp", old, false);
 #ifndef Q_OS_WIN // a link there is a shortcut file
         row("link to an old file", "start.ini." + ended + "-Ab3xY9.tmp", old, false, true);
 #endif
