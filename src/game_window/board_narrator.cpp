@@ -36,7 +36,7 @@ void BoardNarrator::gridFull(int wrong) {
 }
 
 void BoardNarrator::rightDigit(int cell, int typed) {
-    dropNews();
+    // Earlier news is dropped at the focus change that follows, which hands on this one.
     m_pendingNews = AccessibleText(Word::Right).arg(QChar(char16_t(typed))) + QStringLiteral(", ") +
                     m_cells[cell]->placeName();
     m_newsTimer.start();

@@ -462,6 +462,12 @@ private slots:
                     QCOMPARE(get<QLabel>(dialog, "Label4")->text(), "Keyboard shortcuts :");
                     QCOMPARE(QAccessible::queryAccessibleInterface(get(dialog, "Label4"))->role(),
                              QAccessible::StaticText); // only the link is one
+                    QStringList pictureAndLink;
+                    for (const char *name : {"Image1", "Image2", "lblLien"})
+                        pictureAndLink << QAccessible::queryAccessibleInterface(get(dialog, name))
+                                              ->text(QAccessible::Name);
+                    QCOMPARE(pictureAndLink,
+                             QStringList({"Emblem", "VEXORO", "www.example.org/vexoro/"}));
                     QVERIFY(get<QLabel>(dialog, "Label3")
                                 ->text()
                                 .contains(QRegularExpression(QStringLiteral(
@@ -789,7 +795,8 @@ private slots:
         QAccessibleTableInterface *table = board->tableInterface();
         QVERIFY(table);
         QCOMPARE(table->rowCount() * 10 + table->columnCount(), 99);
-        QVERIFY(!table->cellAt(0, 9) && !table->cellAt(9, 0) && !table->cellAt(-1, 0));
+        QVERIFY(!table->cellAt(0, 9) && !table->cellAt(9, 0) && !table->cellAt(-1, 0) &&
+                !table->cellAt(1, -1));
         QCOMPARE(table->cellAt(8, 0), QAccessible::queryAccessibleInterface(m_game->cell(72)));
         QCOMPARE(table->cellAt(0, 8), QAccessible::queryAccessibleInterface(m_game->cell(8)));
         // Nothing is ever selected: a screen reader would say "selected" of rows and cells.
@@ -904,6 +911,7 @@ private slots:
         QCOMPARE(QSet<QObject *>(focus.begin(), focus.end()),
                  QSet<QObject *>{m_game->cell(m_game->openCells().first())});
         QVERIFY2(s_events.size() < 40, qPrintable(QString::number(s_events.size())));
+        QCOMPARE(boardName(), QStringLiteral("Tablero")); // the new game is not finished
     }
 
 private:

@@ -120,6 +120,8 @@ private slots:
         for (int i : {0, 40, 80})
             QVERIFY(board.text(i).isEmpty());
         QVERIFY(!board.text(script.last() + 1).isEmpty());
+        // Each game is seeded afresh from the system's entropy: two seeds in a row differ.
+        QVERIFY(SeededRandom::entropySeed() != SeededRandom::entropySeed());
     }
 
     // A key into an open cell holding a wrong digit in red. W stands for that digit, X for
