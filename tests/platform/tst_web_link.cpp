@@ -8,6 +8,7 @@
 #include "support/test_platform.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cstdio>
@@ -117,6 +118,7 @@ private slots:
         const QString config = m_xdg->path(QStringLiteral("player"));
         const QByteArray before = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", before); });
         platform::ProgramFolderSeam::replace(
             [this] { return m_xdg->path(QStringLiteral("no such folder")); });
         QString seen;
@@ -125,32 +127,16 @@ private slots:
             return platform::FindExecutable(document, page, m_xdg->environment());
         });
         m_link->open(address);
-        qputenv("XDG_CONFIG_HOME", before);
         QCOMPARE(seen, config + QStringLiteral("/vexoro/temphtm.HTM"));
         QTRY_COMPARE(bytesOf(record()), started(address));
         QVERIFY(m_platform->messages.isEmpty());
         QVERIFY(!QFileInfo::exists(config));
-    }
-
-    // Beside such a program the language chosen is kept in the player's folder, and read
-    // from there at the next start once it is there.
-    void readOnlyProgramKeepsTheLanguageInThePlayersFolder() {
-        const QString config = m_xdg->path(QStringLiteral("player"));
-        const QString program = m_xdg->path(QStringLiteral("no such folder"));
+        // The language is kept there too, and read from there once it is.
         const QString own = config + QStringLiteral("/vexoro/start.ini");
-        const QByteArray before = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
-        platform::ProgramFolderSeam::replace([&] { return program; });
-        const QString written = platform::settingsWritePath(QStringLiteral("start.ini"));
-        const QString readFirst = platform::settingsReadPath(QStringLiteral("start.ini"));
-        const bool kept = QDir().mkpath(config + QStringLiteral("/vexoro")) &&
-                          QFile(own).open(QIODevice::WriteOnly);
-        const QString readThen = platform::settingsReadPath(QStringLiteral("start.ini"));
-        qputenv("XDG_CONFIG_HOME", before);
-        QCOMPARE(written, own);
-        QCOMPARE(readFirst, program + QStringLiteral("/start.ini"));
-        QVERIFY(kept);
-        QCOMPARE(readThen, own);
+        QCOMPARE(platform::settingsWritePath(QStringLiteral("start.ini")), own);
+        QVERIFY(QDir().mkpath(config + QStringLiteral("/vexoro")) &&
+                QFile(own).open(QIODevice::WriteOnly));
+        QCOMPARE(platform::settingsReadPath(QStringLiteral("start.ini")), own);
     }
 
     // A file put in the document's place during the lookup is someone else's: it stays.
