@@ -138,6 +138,8 @@ private slots:
         QTest::newRow("whole float") << k << QVariant(2.0f) << QByteArray("Language=2");
         QTest::newRow("large whole float")
             << k << QVariant(1e10f) << QByteArray("Language=10000000000");
+        QTest::newRow("10^15: past the 15 digits, with an exponent")
+            << k << QVariant(1e15) << QByteArray("Language=1e+15");
         QTest::newRow("fraction") << k << QVariant(2.5f) << QByteArray("Language=2.5");
         QTest::newRow("no value") << k << QVariant() << QByteArray("Language=");
         QTest::newRow("header ignores the value")
