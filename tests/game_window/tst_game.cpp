@@ -789,6 +789,9 @@ private slots:
     void boardIsATableInThePlayersLanguage() {
         modLangue::NumLangue = 3;
         m_game->window->ChangeLangue();
+        QCOMPARE(QAccessible::queryAccessibleInterface(get(*m_game->window, "Image1"))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Vexoro")); // the picture before the first game
         m_game->startGame(0, true);
         QAccessibleInterface *board =
             QAccessible::queryAccessibleInterface(get(*m_game->window, "fraGrille"));
@@ -868,6 +871,9 @@ private slots:
                      .arg(m_game->cell(open[0])->placeName(), m_game->cell(open[1])->placeName()));
         QTRY_COMPARE(name(open[1]), m_game->cell(open[1])->placeName());
         QCOMPARE(name(open[0]), m_game->cell(open[0])->placeName());
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_game->cell(open[0]))
+                     ->text(QAccessible::Description),
+                 QStringLiteral("solved"));
 
         // Without assistance nothing is judged, nor said, before the grid is full.
         m_game->startGame(0, false);
