@@ -277,6 +277,8 @@ private slots:
         m_game->type(open[0], m_game->wrong(open[0]));
         QTest::mouseClick(m_game->cell(open[0]), Qt::RightButton);
         QTest::mouseClick(m_game->cell(open[0]), Qt::MiddleButton);
+        QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2)); // as sent
+        QCoreApplication::sendEvent(m_game->cell(open[0]), &right);
         QCOMPARE(popups, 0);
         QTest::mouseClick(m_game->cell(open[0]), Qt::LeftButton);
         QCOMPARE(caption, QStringLiteral("Réponse"));

@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(board.text(i), expand(text));
         QCOMPARE(outcome.key ? QString(QChar(outcome.key)) : QString(), expand(insert));
         QCOMPARE(board.foreColor(i), fore);
-        QVERIFY(board.isEnabled(i) && !outcome.bravo && !outcome.disableFinish);
+        QVERIFY(board.isEnabled(i) && !outcome.bravo && !outcome.disableFinish && !outcome.locked);
     }
 
     void assistedRightDigitLocksGreen() {
