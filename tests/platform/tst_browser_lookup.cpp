@@ -69,6 +69,9 @@ private slots:
                   "text/html=a.desktop\n[Default Applications]\ntext/html\ntext/html=b.desktop\n"),
              A, B},
             b);
+        row("a value ending in ] is no group",
+            {file("config/mimeapps.list", "[Default Applications]\ntext/html=a.desktop;]\n"), A},
+            a);
         row("defaults before added associations",
             {list("config/", "a.desktop;", "Added Associations"), list("etc/", "b.desktop"), A, B},
             b);
