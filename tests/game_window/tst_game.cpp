@@ -716,15 +716,12 @@ private slots:
             if (what == QLatin1String("game")) {
                 m_game->startGame(2, true); // the grid the fixed seed deals
                 // A wrong digit and a solved cell, in the first two open cells.
-                QList<CellEdit *> open;
-                for (int i = 0; i < 81 && open.size() < 2; ++i)
-                    if (m_game->cell(i)->isEnabled())
-                        open << m_game->cell(i);
-                open[0]->setText(QStringLiteral("8"));
-                open[0]->setForeColor(Colour::Red);
-                open[1]->setText(QStringLiteral("8"));
-                open[1]->setBackColor(Colour::Green);
-                open[1]->setEnabled(false);
+                const QList<int> open = m_game->openCells();
+                m_game->cell(open[0])->setText(QStringLiteral("8"));
+                m_game->cell(open[0])->setForeColor(Colour::Red);
+                m_game->cell(open[1])->setText(QStringLiteral("8"));
+                m_game->cell(open[1])->setBackColor(Colour::Green);
+                m_game->cell(open[1])->setEnabled(false);
             }
             // Seen dark while another window has the focus, as behind a message box.
             QWidget other;
